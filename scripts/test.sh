@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer, warnings as
+# errors, and runs the whole test suite (widget tests run headless).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DWUZIQI_SANITIZE=ON -DWUZIQI_WERROR=ON \
+      -DWUZIQI_BUILD_BENCH=OFF
+cmake --build build-tests --parallel "$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build-tests --output-on-failure --parallel "$(nproc)"
