@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+#include "Evaluation.h"
+
+namespace wuziqi {
+
+class TGameBoard;
+
+// How much work one move choice did.
+struct SearchCounts {
+    std::uint64_t searchWin = 0;   // SearchWin steps entered
+    std::uint64_t tryOwnMove = 0;  // quiet moves tried
+};
+
+// The threat search written out step by step, with no shortcut: the reference that the
+// fast move choice of TGameBoard::ChooseMove must agree with on every position. Same
+// arguments and effects as ChooseMove; the verdict goes to the board's reporter.
+void LiteralChooseMove(TGameBoard& board, std::uint8_t colour, int& x, int& y, int depth,
+                       SearchCounts* counts = nullptr);
+
+// The two search steps, exposed for tests. SearchWin answers whether the attacker forces
+// five within depth; TryOwnMove whether a quiet stone of the colour at (x, y) leaves a
+// forced win against some block of one of its threats.
+bool LiteralSearchWin(TGameBoard& board, std::uint8_t attacker, std::uint8_t mover, int& x, int& y,
+                      int depth, SearchState state, std::uint8_t minLevel,
+                      SearchCounts* counts = nullptr);
+bool LiteralTryOwnMove(TGameBoard& board, std::uint8_t colour, int& x, int& y, int depth,
+                       SearchState state, std::uint8_t minLevel, SearchCounts* counts = nullptr);
+
+}  // namespace wuziqi
