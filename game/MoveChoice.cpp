@@ -1,13 +1,216 @@
-// The computer's move.
+// The computer's move: the same decisions, in the same order, as LiteralChooseMove, on a
+// compact search state. Only work whose outcome cannot change the answer is left out.
 #include "MoveChoice.h"
 
+#include <algorithm>
+
+#include "FastState.h"
 #include "GameBoard.h"
+#include "Verdicts.h"
 
 namespace wuziqi {
 
-void ChooseMoveCounted(TGameBoard& board, std::uint8_t colour, int& x, int& y, int depth,
+namespace {
+
+constexpr int Slots = FastList::Size;
+
+class FastSearch {
+public:
+    FastSearch(TGameBoard& board, SearchCounts* counts) : board_(board), counts_(counts) {}
+
+    // x, y: the trial point on entry (0 for none); on the attacker's turn the candidate
+    // being tried is written back, so after true they hold the first move of the line.
+    bool SearchWin(std::uint8_t a, std::uint8_t mover, int& x, int& y, int depth, FastState s,
+                   std::uint8_t minLevel) {
+        if (counts_) ++counts_->searchWin;
+        if (depth <= 0) return false;
+        const int stoneX = x, stoneY = y;
+        if (stoneX > 0) {
+            const std::uint8_t placer = mover == Black ? White : Black;
+            board_.Grid[stoneX][stoneY] = static_cast<CellState>(placer);
+            s.List(placer).Clear();
+            s.List(mover).Remove(FastList::Key(stoneX, stoneY));
+            FastUpdateAfterStone(s, board_, stoneX, stoneY);
+        }
+        const bool answer = mover == a ? AttackerMoves(a, x, y, depth, s, minLevel)
+                                       : DefenderMoves(a, depth, s, minLevel);
+        if (stoneX > 0) board_.Grid[stoneX][stoneY] = Empty;
+        return answer;
+    }
+
+    bool TryOwnMove(std::uint8_t c, int x, int y, int depth, FastState s, std::uint8_t minLevel) {
+        if (counts_) ++counts_->tryOwnMove;
+        board_.Grid[x][y] = static_cast<CellState>(c);
+        FastUpdateAfterStone(s, board_, x, y);
+        bool answer = false;
+        const FastList& own = s.List(c);
+        for (int k = 0; k < Slots && own.level[k] >= minLevel; ++k) {
+            if (Deeper(c, c, own.key[k], depth, s, minLevel)) {
+                answer = true;
+                break;
+            }
+        }
+        board_.Grid[x][y] = Empty;
+        return answer;
+    }
+
+private:
+    bool Deeper(std::uint8_t a, std::uint8_t mover, std::uint16_t key, int depth,
+                const FastState& s, std::uint8_t minLevel) {
+        int px = FastList::KeyX(key), py = FastList::KeyY(key);
+        return SearchWin(a, mover, px, py, depth, s, minLevel);
+    }
+
+    bool AttackerMoves(std::uint8_t a, int& x, int& y, int depth, const FastState& s,
+                       std::uint8_t minLevel) {
+        const std::uint8_t d = a == Black ? White : Black;
+        const FastList& la = s.List(a);
+        const FastList& ld = s.List(d);
+        auto take = [&](std::uint16_t key) {
+            x = FastList::KeyX(key);
+            y = FastList::KeyY(key);
+        };
+
+        if (la.level[0] == 11) {
+            take(la.key[0]);
+            return true;
+        }
+        if (ld.level[0] == 11) {
+            take(ld.key[0]);
+            return Deeper(a, d, ld.key[0], depth - 1, s, minLevel);
+        }
+        if (la.level[0] == 10) {
+            take(la.key[0]);
+            return true;
+        }
+        if (la.level[0] == 9) {
+            for (int k = 0; k < Slots && la.level[k] >= 9; ++k) {
+                take(la.key[k]);
+                if (Deeper(a, d, la.key[k], depth - 1, s, 9)) return true;
+            }
+        }
+        if (minLevel >= 9) return false;
+        if (ld.level[0] == 10) {
+            for (int k = 0; k < Slots; ++k) {
+                if (ld.level[k] < 9) return false;
+                take(ld.key[k]);
+                if (Deeper(a, d, ld.key[k], depth - 1, s, minLevel)) return true;
+            }
+        }
+        if (ld.level[0] == 9) {
+            for (int k = 0; k < Slots && ld.level[k] == 9; ++k) {
+                take(ld.key[k]);
+                if (Deeper(d, a, ld.key[k], depth - 1, s, 9)) return false;
+            }
+        }
+        if (la.level[0] >= 7) {
+            for (int k = 0; k < Slots && la.level[k] >= 7; ++k) {
+                take(la.key[k]);
+                if (Deeper(a, d, la.key[k], depth - 1, s, 7)) return true;
+            }
+        }
+        return false;
+    }
+
+    bool DefenderMoves(std::uint8_t a, int depth, const FastState& s, std::uint8_t minLevel) {
+        const std::uint8_t d = a == Black ? White : Black;
+        const FastList& la = s.List(a);
+        const FastList& ld = s.List(d);
+
+        if (ld.level[0] == 11) return false;
+        if (la.level[0] == 11) return Deeper(a, a, la.key[0], depth - 1, s, minLevel);
+        if (ld.level[0] == 10) return false;
+        if (la.level[0] == 10) {
+            for (int k = 0; k < Slots; ++k) {
+                if (la.level[k] < 9) return true;
+                if (!Deeper(a, a, la.key[k], depth - 1, s, minLevel)) return false;
+            }
+            return false;
+        }
+        return false;
+    }
+
+    TGameBoard& board_;
+    SearchCounts* counts_;
+};
+
+}  // namespace
+
+void ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int depth,
                        SearchCounts* counts) {
-    LiteralChooseMove(board, colour, x, y, depth, counts);
+    if (depth < 1) return;
+    GameReporter* reporter = board.GetReporter();
+    auto say = [&](std::string_view text) {
+        if (reporter) reporter->SetStatusText(VerdictPanel, text);
+    };
+    FastSearch search(board, counts);
+    const std::uint8_t opp = Opponent(own, reporter);
+
+    const RootCandidates root = BuildCandidates(board);
+    FastState s0;
+    s0.levels = board.Levels;
+    s0.lists[0] = FastList::From(root.lists[0]);
+    s0.lists[1] = FastList::From(root.lists[1]);
+    const CandidateList& ownList = root.lists[own - Black];
+    const CandidateList& oppList = root.lists[opp - Black];
+    say(VerdictNone);
+
+    x = 0;
+    if (search.SearchWin(own, own, x, y, depth, s0, 7)) {
+        say(VerdictIWin);
+        return;
+    }
+    if (oppList.Slot(1).level == 11) {
+        x = oppList.Slot(1).x;
+        y = oppList.Slot(1).y;
+        return;
+    }
+    x = 0;
+    if (search.SearchWin(opp, opp, x, y, depth, s0, 7)) {
+        for (int k = 1; k <= Slots && oppList.Slot(k).level > 0; ++k) {
+            int px = oppList.Slot(k).x, py = oppList.Slot(k).y;
+            if (!search.SearchWin(opp, opp, px, py, depth, s0, 7)) {
+                x = oppList.Slot(k).x;
+                y = oppList.Slot(k).y;
+                say(VerdictYouMightWin);
+                return;
+            }
+        }
+        x = oppList.Slot(1).x;
+        y = oppList.Slot(1).y;
+        say(VerdictYouWin);
+        return;
+    }
+
+    // The quiet move played is the passing candidate of highest score, the later slot on
+    // ties, and only when that score is above 0; so candidates are tried in that order and
+    // the first that passes is the move.
+    struct Quiet {
+        double score;
+        int slot;
+    };
+    Quiet quiet[Slots];
+    int quietCount = 0;
+    for (int k = 1; k <= Slots; ++k) {
+        const Level level = ownList.Slot(k).level;
+        if (level >= 7) continue;
+        if (level < 3) break;
+        quiet[quietCount++] = {PointScore(board, ownList.Slot(k).x, ownList.Slot(k).y), k};
+    }
+    std::sort(quiet, quiet + quietCount, [](const Quiet& a, const Quiet& b) {
+        return a.score != b.score ? a.score > b.score : a.slot > b.slot;
+    });
+    for (int i = 0; i < quietCount; ++i) {
+        const CandidateEntry& e = ownList.Slot(quiet[i].slot);
+        if (quiet[i].score > 0.0 && search.TryOwnMove(own, e.x, e.y, depth, s0, 7)) {
+            x = e.x;
+            y = e.y;
+            say(VerdictIMightWin);
+            return;
+        }
+    }
+    x = root.bestX;
+    y = root.bestY;
 }
 
 void TGameBoard::ChooseMove(std::uint8_t colour, int& x, int& y, int depth) {

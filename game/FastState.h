@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+#include "CellState.h"
+#include "Evaluation.h"
+#include "LevelMap.h"
+
+namespace wuziqi {
+
+class TGameBoard;
+
+// The candidate list of the fast search: the same twelve slots as CandidateList, kept as
+// three small arrays so that finding a point is one pass of twelve 16-bit compares.
+struct FastList {
+    static constexpr int Size = CandidateList::Size;
+    Level level[Size];
+    std::int32_t levelSum[Size];
+    std::uint16_t key[Size];  // x * 256 + y; 0 for a free slot
+
+    static std::uint16_t Key(int x, int y) { return static_cast<std::uint16_t>(x * 256 + y); }
+    static int KeyX(std::uint16_t key) { return key >> 8; }
+    static int KeyY(std::uint16_t key) { return key & 0xFF; }
+
+    void Clear() { std::memset(this, 0, sizeof *this); }
+
+    // The slot (0-based) holding the point, or Size when it is not in the list.
+    int Find(std::uint16_t k) const {
+        unsigned hits = 0;
+        for (int i = 0; i < Size; ++i) hits |= static_cast<unsigned>(key[i] == k) << i;
+        return hits ? __builtin_ctz(hits) : Size;
+    }
+
+    void Remove(std::uint16_t k);
+
+    static FastList From(const CandidateList& list);
+};
+
+// A search step's working copy, copied by value from step to step like SearchState.
+struct FastState {
+    LevelMap levels;
+    FastList lists[2];  // index colour - Black
+
+    FastList& List(int colour) { return lists[colour - Black]; }
+    const FastList& List(int colour) const { return lists[colour - Black]; }
+};
+
+// The same update as UpdateAfterStone, on the fast state.
+void FastUpdateAfterStone(FastState& state, const TGameBoard& board, int x, int y);
+
+}  // namespace wuziqi
