@@ -1,0 +1,95 @@
+#include "AnalyzeMode.h"
+
+#include <vector>
+
+#include "GameBoard.h"
+#include "NumberParsing.h"
+
+namespace wuziqi::engine {
+
+namespace {
+
+// Keeps what goes to status panel 0; the model's messages are dropped.
+class VerdictReporter : public GameReporter {
+public:
+    void ShowMessage(std::string_view) override {}
+    void SetStatusText(int panel, std::string_view text) override {
+        if (panel == 0) verdict = std::string(text);
+    }
+    std::string verdict;
+};
+
+std::string JsonString(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            static constexpr char Hex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += Hex[(c >> 4) & 0xF];
+            out += Hex[c & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string Error(std::string_view reason) { return "{\"error\":" + JsonString(reason) + "}"; }
+
+// Coordinates may lie off the board (the board refuses them), but stay in a sane range.
+constexpr int CoordinateLimit = 1000000;
+
+}  // namespace
+
+std::string AnalyzePosition(std::string_view line, const AnalyzeOptions& options) {
+    if (line.empty()) return Error("empty line: expected the colour to move (2 or 3)");
+    const std::vector<std::string_view> fields = Split(line, ' ');
+    int colour = 0;
+    if (!ParseInt(fields[0], Black, White, colour))
+        return Error("the colour to move must be 2 or 3");
+
+    struct Token {
+        int x, y, code;
+    };
+    std::vector<Token> tokens;
+    for (std::size_t i = 1; i < fields.size(); ++i) {
+        const std::vector<std::string_view> parts = Split(fields[i], ',');
+        Token t{};
+        if (fields[i].empty())
+            return Error("tokens must be separated by single spaces");
+        if (parts.size() != 3 || !ParseInt(parts[0], -CoordinateLimit, CoordinateLimit, t.x) ||
+            !ParseInt(parts[1], -CoordinateLimit, CoordinateLimit, t.y) ||
+            !ParseInt(parts[2], Empty, White, t.code))
+            return Error("token " + std::to_string(i) + " is not x,y,c with c 1, 2 or 3");
+        tokens.push_back(t);
+    }
+
+    VerdictReporter reporter;
+    TGameBoard board(&reporter);
+    for (const Token& t : tokens) board.Place(t.x, t.y, static_cast<CellState>(t.code));
+    int x = tokens.empty() ? 0 : tokens.back().x;
+    int y = tokens.empty() ? 0 : tokens.back().y;
+    board.ChooseMove(static_cast<std::uint8_t>(colour), x, y, options.depth);
+
+    std::string out = "{\"x\":" + std::to_string(x) + ",\"y\":" + std::to_string(y) +
+                      ",\"verdict\":" + JsonString(reporter.verdict);
+    if (options.levels) {
+        out += ",\"levels\":[";
+        bool first = true;
+        for (int c = Black; c <= White; ++c)
+            for (int px = 1; px <= BoardSize; ++px)
+                for (int py = 1; py <= BoardSize; ++py)
+                    for (int d = 0; d < DirectionCount; ++d) {
+                        if (!first) out += ',';
+                        first = false;
+                        out += std::to_string(board.Levels.At(c, px, py, d));
+                    }
+        out += ']';
+    }
+    return out + "}";
+}
+
+}  // namespace wuziqi::engine

@@ -1,0 +1,159 @@
+#include "GomocupSession.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "NumberParsing.h"
+
+namespace wuziqi::engine {
+
+namespace {
+
+constexpr CellState Own = Black;
+constexpr CellState Theirs = White;
+constexpr int SearchDepth = 16;
+
+std::string Upper(std::string_view text) {
+    std::string upper(text);
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return upper;
+}
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string Wire(int x, int y) { return std::to_string(x - 1) + "," + std::to_string(y - 1); }
+
+}  // namespace
+
+GomocupSession::GomocupSession() : board_(&reporter_) {}
+
+std::vector<std::string> GomocupSession::Handle(std::string_view line) {
+    line = Trim(line);
+    if (readingBoard_) return BoardLine(line);
+    if (line.empty()) return {};
+    const std::size_t space = line.find(' ');
+    const std::string command = Upper(line.substr(0, space));
+    const std::string_view rest =
+        space == std::string_view::npos ? std::string_view{} : Trim(line.substr(space + 1));
+    return Command(command, rest);
+}
+
+bool GomocupSession::ParsePoint(std::string_view text, int& x, int& y) const {
+    const auto parts = Split(text, ',');
+    if (parts.size() != 2) return false;
+    int wx = 0, wy = 0;
+    if (!ParseInt(Trim(parts[0]), 0, BoardSize - 1, wx) ||
+        !ParseInt(Trim(parts[1]), 0, BoardSize - 1, wy))
+        return false;
+    x = wx + 1;
+    y = wy + 1;
+    return true;
+}
+
+std::vector<std::string> GomocupSession::Command(std::string_view command, std::string_view rest) {
+    if (command == "START") {
+        int size = 0;
+        if (!ParseInt(rest, 1, 1000, size)) return {"ERROR START needs a board size"};
+        if (size != BoardSize) return {"ERROR only the 15x15 board is supported"};
+        board_.Reset();
+        started_ = true;
+        return {"OK"};
+    }
+    if (command == "ABOUT")
+        return {"name=\"pbrain-wuziqi\", version=\"1.0\", author=\"Wuziqi developers\", "
+                "country=\"CN\""};
+    if (command == "END") {
+        finished_ = true;
+        return {};
+    }
+    if (command == "INFO") return {};  // time limits and the like: the search is bounded by depth
+    if (command == "RESTART") {
+        board_.Reset();
+        started_ = true;
+        return {"OK"};
+    }
+    if (command != "BEGIN" && command != "TURN" && command != "BOARD" && command != "TAKEBACK")
+        return {"UNKNOWN " + std::string(command)};
+    if (!started_) return {"ERROR no game: send START 15 first"};
+
+    if (command == "BEGIN") return {Reply(0, 0)};
+    if (command == "BOARD") {
+        board_.Reset();
+        readingBoard_ = true;
+        boardLastX_ = boardLastY_ = 0;
+        return {};
+    }
+    int x = 0, y = 0;
+    if (!ParsePoint(rest, x, y)) return {"ERROR expected x,y with 0 <= x, y < 15"};
+    if (command == "TURN") {
+        if (board_.Grid[x][y] != Empty) return {"ERROR that point is taken"};
+        board_.Place(x, y, Theirs);
+        return {Reply(x, y)};
+    }
+    // TAKEBACK
+    if (board_.Grid[x][y] == Empty) return {"ERROR no stone to take back there"};
+    board_.Place(x, y, Empty);
+    return {"OK"};
+}
+
+std::vector<std::string> GomocupSession::BoardLine(std::string_view line) {
+    if (Upper(line) == "DONE") {
+        readingBoard_ = false;
+        return {Reply(boardLastX_, boardLastY_)};
+    }
+    const auto parts = Split(line, ',');
+    int x = 0, y = 0, field = 0;
+    if (parts.size() != 3 || !ParseInt(Trim(parts[0]), 0, BoardSize - 1, x) ||
+        !ParseInt(Trim(parts[1]), 0, BoardSize - 1, y) || !ParseInt(Trim(parts[2]), 1, 2, field))
+        return {"ERROR expected x,y,field with field 1 (own) or 2 (opponent), or DONE"};
+    ++x;
+    ++y;
+    if (board_.Grid[x][y] != Empty) return {"ERROR that point is taken"};
+    board_.Place(x, y, field == 1 ? Own : Theirs);
+    if (field == 2) {
+        boardLastX_ = x;
+        boardLastY_ = y;
+    }
+    return {};
+}
+
+std::string GomocupSession::Reply(int lastX, int lastY) {
+    bool empty = true, full = true;
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y) {
+            empty = empty && board_.Grid[x][y] == Empty;
+            full = full && board_.Grid[x][y] != Empty;
+        }
+    if (full) return "ERROR the board is full";
+    int x = 8, y = 8;
+    if (!empty) {
+        x = lastX;
+        y = lastY;
+        board_.ChooseMove(Own, x, y, SearchDepth);
+    }
+    if (!InRange(x, 1, BoardSize) || !InRange(y, 1, BoardSize) || board_.Grid[x][y] != Empty) {
+        // Late in a game the player can find no point with any threat: take the empty
+        // point nearest the centre so the manager still gets a legal move.
+        int bestDistance = 1 << 30;
+        for (int px = 1; px <= BoardSize; ++px)
+            for (int py = 1; py <= BoardSize; ++py) {
+                const int distance = (px - 8) * (px - 8) + (py - 8) * (py - 8);
+                if (board_.Grid[px][py] == Empty && distance < bestDistance) {
+                    bestDistance = distance;
+                    x = px;
+                    y = py;
+                }
+            }
+    }
+    board_.Place(x, y, Own);
+    return Wire(x, y);
+}
+
+}  // namespace wuziqi::engine

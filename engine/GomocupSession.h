@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "GameBoard.h"
+
+namespace wuziqi::engine {
+
+// One conversation with a Gomocup manager: each command line goes in, the lines to answer
+// come out. The engine's own stones are Black on the model's board and the manager's are
+// White; the model plays the same whichever colour it is given.
+class GomocupSession {
+public:
+    GomocupSession();
+
+    // The answer lines for one command line (often one, sometimes none).
+    std::vector<std::string> Handle(std::string_view line);
+
+    // True once END was received.
+    bool Finished() const { return finished_; }
+
+private:
+    class QuietReporter : public GameReporter {
+    public:
+        void ShowMessage(std::string_view) override {}
+        void SetStatusText(int, std::string_view) override {}
+    };
+
+    std::vector<std::string> Command(std::string_view command, std::string_view rest);
+    std::vector<std::string> BoardLine(std::string_view line);
+    std::string Reply(int lastX, int lastY);
+    bool ParsePoint(std::string_view text, int& x, int& y) const;
+
+    QuietReporter reporter_;
+    TGameBoard board_;
+    bool started_ = false;
+    bool readingBoard_ = false;
+    bool finished_ = false;
+    int boardLastX_ = 0, boardLastY_ = 0;
+};
+
+}  // namespace wuziqi::engine

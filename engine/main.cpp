@@ -1,0 +1,80 @@
+// pbrain-wuziqi: the computer player outside the window. Without arguments it speaks the
+// Gomocup AI protocol on standard input and output; "analyze" answers one position a line.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "AnalyzeMode.h"
+#include "GomocupSession.h"
+#include "LineReader.h"
+#include "NumberParsing.h"
+
+namespace {
+
+using namespace wuziqi::engine;
+
+constexpr std::size_t MaxProtocolLine = 4096;
+constexpr std::size_t MaxAnalyzeLine = 1 << 20;
+constexpr int MaxDepth = 64;  // each level holds a search state on the stack
+
+void Print(const std::string& line) {
+    std::fputs(line.c_str(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+int Usage() {
+    std::fputs("usage: pbrain-wuziqi                      Gomocup protocol on stdin/stdout\n"
+               "       pbrain-wuziqi analyze [--depth N] [--levels]\n",
+               stderr);
+    return 2;
+}
+
+int RunProtocol() {
+    GomocupSession session;
+    LineReader reader(stdin, MaxProtocolLine);
+    std::string line;
+    for (;;) {
+        const LineReader::Result result = reader.Next(line);
+        if (result == LineReader::Result::End) return 0;
+        if (result == LineReader::Result::TooLong) {
+            Print("ERROR line too long");
+            continue;
+        }
+        for (const std::string& answer : session.Handle(line)) Print(answer);
+        if (session.Finished()) return 0;
+    }
+}
+
+int RunAnalyze(int argc, char** argv) {
+    AnalyzeOptions options;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--levels") {
+            options.levels = true;
+        } else if (arg == "--depth" && i + 1 < argc) {
+            if (!ParseInt(argv[++i], -MaxDepth, MaxDepth, options.depth)) return Usage();
+        } else {
+            return Usage();
+        }
+    }
+    LineReader reader(stdin, MaxAnalyzeLine);
+    std::string line;
+    for (;;) {
+        const LineReader::Result result = reader.Next(line);
+        if (result == LineReader::Result::End) return 0;
+        if (result == LineReader::Result::TooLong)
+            Print("{\"error\":\"line too long\"}");
+        else
+            Print(AnalyzePosition(line, options));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 1) return RunProtocol();
+    if (std::strcmp(argv[1], "analyze") == 0) return RunAnalyze(argc, argv);
+    return Usage();
+}
