@@ -1,0 +1,153 @@
+// The computer's move and verdict, for the fast move choice and the plain one alike.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "GameBoard.h"
+#include "LiteralSearch.h"
+#include "RecordingReporter.h"
+#include "Verdicts.h"
+
+namespace wuziqi {
+namespace {
+
+using Chooser = void (*)(TGameBoard&, std::uint8_t, int&, int&, int);
+
+void Fast(TGameBoard& board, std::uint8_t colour, int& x, int& y, int depth) {
+    board.ChooseMove(colour, x, y, depth);
+}
+void Literal(TGameBoard& board, std::uint8_t colour, int& x, int& y, int depth) {
+    LiteralChooseMove(board, colour, x, y, depth);
+}
+
+struct Stone {
+    int x, y;
+    CellState colour;
+};
+
+class MoveChoiceTest : public ::testing::TestWithParam<Chooser> {
+protected:
+    MoveChoiceTest() : board(&reporter) {}
+
+    // Places the stones, then asks for the colour's move as the controller does.
+    std::pair<int, int> Choose(const std::vector<Stone>& stones, std::uint8_t colour,
+                               int depth = 16) {
+        for (const Stone& s : stones) board.Place(s.x, s.y, s.colour);
+        int x = stones.empty() ? 0 : stones.back().x;
+        int y = stones.empty() ? 0 : stones.back().y;
+        reporter.Clear();
+        GetParam()(board, colour, x, y, depth);
+        return {x, y};
+    }
+
+    std::string Verdict() const {
+        const auto it = reporter.panels.find(VerdictPanel);
+        return it == reporter.panels.end() ? "(not written)" : it->second;
+    }
+
+    testing::RecordingReporter reporter;
+    TGameBoard board;
+};
+
+using Point = std::pair<int, int>;
+
+TEST_P(MoveChoiceTest, FivesAndFoursComeFirst) {
+    // The computer (Black) has four in a row: it completes five, at the later-scanned end.
+    EXPECT_EQ(Choose({{5, 8, Black}, {6, 8, Black}, {7, 8, Black}, {8, 8, Black},
+                      {5, 9, White}, {6, 9, White}, {7, 9, White}},
+                     Black),
+              Point(9, 8));
+    EXPECT_EQ(Verdict(), VerdictIWin);
+}
+
+TEST_P(MoveChoiceTest, APersonsFivePointIsBlockedWithoutComment) {
+    EXPECT_EQ(Choose({{4, 8, White}, {5, 8, Black}, {6, 8, Black}, {7, 8, Black}, {8, 8, Black}},
+                     White),
+              Point(9, 8));
+    EXPECT_EQ(Verdict(), VerdictNone);
+}
+
+TEST_P(MoveChoiceTest, AnOpenFourIsBlockedAtSlotOneBeforeThePersonsSearch) {
+    EXPECT_EQ(Choose({{5, 8, Black}, {6, 8, Black}, {7, 8, Black}, {8, 8, Black}}, White),
+              Point(9, 8));
+    EXPECT_EQ(Verdict(), VerdictNone);
+}
+
+TEST_P(MoveChoiceTest, AnOpenThreeIsStoppedAtTheEndInSlotOne) {
+    EXPECT_EQ(Choose({{7, 8, Black}, {8, 8, Black}, {9, 8, Black}, {1, 1, White}}, White),
+              Point(10, 8));
+    EXPECT_EQ(Verdict(), VerdictYouMightWin);
+}
+
+TEST_P(MoveChoiceTest, TwoSeparateOpenThreesCannotBeStopped) {
+    EXPECT_EQ(Choose({{3, 3, Black}, {4, 3, Black}, {5, 3, Black}, {10, 12, Black},
+                      {11, 12, Black}, {12, 12, Black}},
+                     White),
+              Point(13, 12));
+    EXPECT_EQ(Verdict(), VerdictYouWin);
+}
+
+TEST_P(MoveChoiceTest, AQuietMoveThatCanTurnIntoAWinIsAnnounced) {
+    // Two black stones each side of an empty (8, 8): a stone there leaves threats that
+    // some wrong answer turns into a forced win.
+    const Point move = Choose({{8, 8, Black}, {7, 7, White}, {9, 8, Black}, {8, 9, White}}, Black);
+    EXPECT_EQ(Verdict(), VerdictIMightWin);
+    EXPECT_EQ(board.Grid[move.first][move.second], Empty);
+}
+
+TEST_P(MoveChoiceTest, ALoneStoneInTheCentreIsAnsweredAtItsFirstNeighbour) {
+    EXPECT_EQ(Choose({{8, 8, Black}}, White), Point(7, 7));
+    EXPECT_EQ(Verdict(), VerdictNone);
+}
+
+TEST_P(MoveChoiceTest, AnEmptyBoardGivesNoPoint) {
+    EXPECT_EQ(Choose({}, Black), Point(0, 0));
+    EXPECT_EQ(Verdict(), VerdictNone);
+}
+
+TEST_P(MoveChoiceTest, DepthBelowOneLeavesPointAndPanelAlone) {
+    EXPECT_EQ(Choose({{8, 8, Black}}, White, 0), Point(8, 8));
+    EXPECT_TRUE(reporter.statusWrites.empty());
+}
+
+TEST_P(MoveChoiceTest, DepthOneStillSeesAFiveOrOpenFourOnTopButNothingDeeper) {
+    EXPECT_EQ(Choose({{5, 8, White}, {6, 8, White}, {7, 8, White}, {4, 4, Black}}, White, 1),
+              Point(8, 8));
+    EXPECT_EQ(Verdict(), VerdictIWin) << "an open-four point at the top of the list";
+
+    // Two dead threes of Black crossing at (8, 8): a double four there wins in three
+    // steps, which depth 16 finds and depth 1 cannot.
+    const std::vector<Stone> doubleFour = {{4, 8, White}, {5, 8, Black}, {6, 8, Black},
+                                           {7, 8, Black}, {8, 4, White}, {8, 5, Black},
+                                           {8, 6, Black}, {8, 7, Black}};
+    board.Reset();
+    Choose(doubleFour, White, 16);
+    EXPECT_EQ(Verdict(), VerdictYouWin);
+    board.Reset();
+    EXPECT_EQ(Choose(doubleFour, White, 1), Point(8, 8)) << "the best-score point";
+    EXPECT_EQ(Verdict(), VerdictNone);
+}
+
+TEST_P(MoveChoiceTest, TheBoardIsTheSameAfterTheCall) {
+    for (const Stone& s : std::vector<Stone>{{8, 8, Black}, {9, 9, White}, {7, 8, Black},
+                                             {9, 8, White}, {6, 8, Black}, {9, 7, White}})
+        board.Place(s.x, s.y, s.colour);
+    CellState grid[17][17];
+    std::copy(&board.Grid[0][0], &board.Grid[0][0] + 17 * 17, &grid[0][0]);
+    const LevelMap levels = board.Levels;
+    int x = 9, y = 7;
+    GetParam()(board, Black, x, y, 16);
+    EXPECT_TRUE(std::equal(&grid[0][0], &grid[0][0] + 17 * 17, &board.Grid[0][0]));
+    EXPECT_EQ(board.Levels, levels);
+}
+
+INSTANTIATE_TEST_SUITE_P(Player, MoveChoiceTest, ::testing::Values(&Fast, &Literal),
+                         [](const ::testing::TestParamInfo<Chooser>& info) {
+                             return info.index == 0 ? std::string("Fast")
+                                                    : std::string("Literal");
+                         });
+
+}  // namespace
+}  // namespace wuziqi

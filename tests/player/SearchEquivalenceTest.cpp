@@ -1,0 +1,74 @@
+// The fast move choice must give the plain one's point and verdict on every position, and
+// leave the board as it found it. A slice of the self-play corpus runs here; the whole
+// corpus is checked by the reply-time benchmark.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+
+#include "GameBoard.h"
+#include "LiteralSearch.h"
+#include "MoveChoice.h"
+#include "RecordingReporter.h"
+#include "SelfPlayCorpus.h"
+
+namespace wuziqi {
+namespace {
+
+// Enough positions for every verdict to turn up, few enough for a sanitizer build.
+constexpr std::size_t SlicePositions = 160;
+// Positions whose plain search is long are left to the benchmark.
+constexpr std::uint64_t SliceCallLimit = 3000;
+
+struct Outcome {
+    int x, y;
+    std::string verdict;
+    SearchCounts counts;
+};
+
+Outcome Replay(const CorpusPosition& position, bool fast) {
+    testing::RecordingReporter reporter;
+    TGameBoard board(&reporter);
+    for (const Placement& m : position.moves)
+        board.Place(m.x, m.y, static_cast<CellState>(m.colour));
+    CellState grid[17][17];
+    std::copy(&board.Grid[0][0], &board.Grid[0][0] + 17 * 17, &grid[0][0]);
+    const LevelMap levels = board.Levels;
+
+    Outcome out{position.moves.back().x, position.moves.back().y, "", {}};
+    if (fast)
+        ChooseMoveCounted(board, position.toMove, out.x, out.y, 16, &out.counts);
+    else
+        LiteralChooseMove(board, position.toMove, out.x, out.y, 16, &out.counts);
+    out.verdict = reporter.panels[0];
+
+    EXPECT_TRUE(std::equal(&grid[0][0], &grid[0][0] + 17 * 17, &board.Grid[0][0]));
+    EXPECT_EQ(board.Levels, levels);
+    return out;
+}
+
+TEST(SearchEquivalence, FastAndPlainAgreeOnASliceOfTheSelfPlayCorpus) {
+    const std::vector<CorpusPosition> corpus = SelfPlayCorpus(SlicePositions, 7);
+    std::map<std::string, int> verdicts;
+    int compared = 0;
+    for (std::size_t i = 0; i < corpus.size(); ++i) {
+        const Outcome fast = Replay(corpus[i], true);
+        if (fast.counts.searchWin > SliceCallLimit) continue;
+        const Outcome plain = Replay(corpus[i], false);
+        EXPECT_EQ(fast.x, plain.x) << "position " << i << ": " << AnalyzeLine(corpus[i]);
+        EXPECT_EQ(fast.y, plain.y) << "position " << i << ": " << AnalyzeLine(corpus[i]);
+        EXPECT_EQ(fast.verdict, plain.verdict) << "position " << i << ": " << AnalyzeLine(corpus[i]);
+        EXPECT_LE(fast.counts.searchWin, plain.counts.searchWin);
+        ++verdicts[plain.verdict];
+        ++compared;
+    }
+    EXPECT_GE(compared, static_cast<int>(SlicePositions) / 2);
+    // The slice must exercise the quiet-move step and the person's forced wins.
+    EXPECT_GT(verdicts["我有可能赢哦! "], 0);
+    EXPECT_GT(verdicts["你有可能赢哦! "] + verdicts["你赢了! "], 0);
+    EXPECT_GT(verdicts["我赢了! "], 0);
+}
+
+}  // namespace
+}  // namespace wuziqi
