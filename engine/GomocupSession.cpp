@@ -80,7 +80,7 @@ std::vector<std::string> GomocupSession::Command(std::string_view command, std::
         return {"OK"};
     }
     if (command != "BEGIN" && command != "TURN" && command != "BOARD" && command != "TAKEBACK")
-        return {"UNKNOWN " + std::string(command)};
+        return {"UNKNOWN command not understood"};
     if (!started_) return {"ERROR no game: send START 15 first"};
 
     if (command == "BEGIN") return {Reply(0, 0)};

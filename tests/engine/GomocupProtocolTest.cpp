@@ -1,0 +1,168 @@
+// pbrain-wuziqi in protocol mode: whole games, take-backs, board set-up and bad input.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "EngineProcess.h"
+#include "GameBoard.h"
+
+namespace wuziqi {
+namespace {
+
+using testing::EngineProcess;
+
+// A wire point "x,y" (0-based) as a board point (1-based), or false when it is not one.
+bool ParseWire(const std::string& text, int& x, int& y) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string::npos) return false;
+    try {
+        std::size_t usedX = 0, usedY = 0;
+        x = std::stoi(text.substr(0, comma), &usedX) + 1;
+        y = std::stoi(text.substr(comma + 1), &usedY) + 1;
+        return usedX == comma && usedY == text.size() - comma - 1 && InRange(x, 1, 15) &&
+               InRange(y, 1, 15);
+    } catch (...) {
+        return false;
+    }
+}
+
+// The referee's board: every move of the game, checked for legality, with the win test.
+struct Referee {
+    TGameBoard board;
+    // Plays the stone and says whether it made five.
+    bool Play(int x, int y, CellState colour) {
+        double score = 0;
+        const bool wins = board.WinTest(x, y, score, colour);
+        EXPECT_EQ(board.Grid[x][y], Empty) << "occupied point " << x << "," << y;
+        board.Place(x, y, colour);
+        return wins;
+    }
+};
+
+TEST(GomocupProtocol, TwoEnginesPlayAWholeGameToFiveOrAFullBoard) {
+    EngineProcess black, white;
+    ASSERT_TRUE(black.Started() && white.Started());
+    for (EngineProcess* e : {&black, &white}) {
+        e->Send("START 15");
+        ASSERT_EQ(e->ReadLine(), "OK");
+        e->Send("INFO timeout_turn 5000");
+    }
+    Referee referee;
+    black.Send("BEGIN");
+    std::string move = black.ReadLine();
+    ASSERT_EQ(move, "7,7") << "the opening is the centre";
+    int x = 0, y = 0;
+    ASSERT_TRUE(ParseWire(move, x, y));
+    bool won = referee.Play(x, y, Black);
+
+    EngineProcess* toMove = &white;
+    CellState colour = White;
+    int moves = 1;
+    while (!won && moves < 225) {
+        toMove->Send("TURN " + move);
+        move = toMove->ReadLine();
+        ASSERT_TRUE(ParseWire(move, x, y)) << "move " << moves << ": " << move;
+        won = referee.Play(x, y, colour);
+        ++moves;
+        toMove = toMove == &white ? &black : &white;
+        colour = colour == White ? Black : White;
+    }
+    // The two copies of the player are equal, and between them a game may well fill the
+    // board; either way every move was legal and answered in time.
+    EXPECT_TRUE(won || moves == 225) << moves << " moves";
+    for (EngineProcess* e : {&black, &white}) {
+        e->Send("END");
+        EXPECT_EQ(e->Wait(), 0);
+    }
+}
+
+TEST(GomocupProtocol, TakeBackAndBoardSetUp) {
+    EngineProcess engine;
+    ASSERT_TRUE(engine.Started());
+    engine.Send("START 15");
+    ASSERT_EQ(engine.ReadLine(), "OK");
+
+    // The manager opens; the engine answers a lone centre stone at its first neighbour.
+    engine.Send("TURN 7,7");
+    EXPECT_EQ(engine.ReadLine(), "6,6");
+    engine.Send("TAKEBACK 6,6");
+    EXPECT_EQ(engine.ReadLine(), "OK");
+    engine.Send("TAKEBACK 7,7");
+    EXPECT_EQ(engine.ReadLine(), "OK");
+    engine.Send("TAKEBACK 7,7");
+    EXPECT_EQ(engine.ReadLine().rfind("ERROR", 0), 0u) << "nothing left to take back";
+    engine.Send("TURN 7,7");
+    EXPECT_EQ(engine.ReadLine(), "6,6") << "the take-backs left an empty board";
+
+    // Own four on row 0 with its fifth point free: the engine completes it.
+    engine.Send("BOARD");
+    for (const char* line : {"0,0,1", "5,5,2", "1,0,1", "6,5,2", "2,0,1", "7,5,2", "3,0,1",
+                             "9,9,2"})
+        engine.Send(line);
+    engine.Send("DONE");
+    EXPECT_EQ(engine.ReadLine(), "4,0");
+
+    // The opponent's open three far from the engine's stones gets blocked at one end.
+    engine.Send("RESTART");
+    EXPECT_EQ(engine.ReadLine(), "OK");
+    engine.Send("BOARD");
+    for (const char* line : {"6,7,2", "7,7,2", "0,0,1", "8,7,2"}) engine.Send(line);
+    engine.Send("DONE");
+    const std::string block = engine.ReadLine();
+    EXPECT_TRUE(block == "9,7" || block == "5,7") << block;
+
+    engine.Send("ABOUT");
+    EXPECT_EQ(engine.ReadLine(),
+              "name=\"pbrain-wuziqi\", version=\"1.0\", author=\"Wuziqi developers\", "
+              "country=\"CN\"");
+    engine.Send("END");
+    EXPECT_EQ(engine.Wait(), 0);
+}
+
+TEST(GomocupProtocol, BadInputGetsAnErrorAndTheEngineCarriesOn) {
+    EngineProcess engine;
+    ASSERT_TRUE(engine.Started());
+    auto answerStartsWith = [&](const std::string& line, const std::string& prefix) {
+        engine.Send(line);
+        const std::string answer = engine.ReadLine();
+        EXPECT_EQ(answer.rfind(prefix, 0), 0u) << "'" << line << "' gave '" << answer << "'";
+    };
+    answerStartsWith("TURN 7,7", "ERROR");  // no game started yet
+    answerStartsWith("START 20", "ERROR");
+    answerStartsWith("START", "ERROR");
+    answerStartsWith("START 99999999999999999999", "ERROR");
+    answerStartsWith("START 15", "OK");
+    for (const char* bad : {"TURN 15,0", "TURN -1,3", "TURN 3", "TURN a,b", "TURN 1,2,3",
+                            "TURN 99999999999999999999,1", "TURN ,", "TAKEBACK 20,20"})
+        answerStartsWith(bad, "ERROR");
+    answerStartsWith("FROBNICATE 1", "UNKNOWN");
+
+    answerStartsWith("TURN 3,3", "");
+    answerStartsWith("TURN 3,3", "ERROR");  // taken
+
+    // Over-long lines and bytes of every value are refused without harm.
+    engine.WriteAll(std::string(200000, 'A') + "\n");
+    EXPECT_EQ(engine.ReadLine(), "ERROR line too long");
+    std::string garbage;
+    for (int i = 1; i < 256; ++i)
+        if (i != '\n') garbage += static_cast<char>(i);
+    engine.WriteAll(garbage + "\n");
+    EXPECT_EQ(engine.ReadLine().rfind("UNKNOWN", 0), 0u);
+
+    // A bad board line is reported and the set-up goes on.
+    engine.Send("BOARD");
+    answerStartsWith("7,7,3", "ERROR");
+    answerStartsWith("7,7", "ERROR");
+    engine.Send("7,7,2");
+    answerStartsWith("7,7,1", "ERROR");
+    answerStartsWith("DONE", "6,6");
+
+    engine.Send("ABOUT");
+    EXPECT_EQ(engine.ReadLine().rfind("name=", 0), 0u);
+    // End of input ends the engine as END would.
+    engine.CloseInput();
+    EXPECT_EQ(engine.Wait(), 0);
+}
+
+}  // namespace
+}  // namespace wuziqi
