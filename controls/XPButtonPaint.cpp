@@ -1,0 +1,220 @@
+// The paint operation of TXPButton: face, glyph, caption and focus mark, in that order.
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRegion>
+
+#include "XPButton.h"
+
+namespace wuziqi {
+
+namespace {
+
+QRect ToQRect(TRect r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+
+// Drawn as one line, centred both ways, "&" underlining the next character.
+constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
+
+}  // namespace
+
+void TXPButton::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QPalette& pal = palette();
+    TCanvas canvas{painter, pal};
+    const TRect client{0, 0, width(), height()};
+
+    painter.setFont(font());
+    const QPoint offset =
+        drawState_ == TButtonDrawState::Down ? QPoint(1, 1) : QPoint(0, 0);
+    LayoutGlyphAndCaption(client, offset);
+    if (!isEnabled()) {
+        drawState_ = TButtonDrawState::Disabled;
+        isTracking_ = false;
+    } else if (drawState_ == TButtonDrawState::Disabled) {
+        drawState_ = TButtonDrawState::Up;
+    }
+
+    // What the face leaves unpainted shows the button's colour.
+    painter.fillRect(rect(), EraseColor());
+    PaintFace(canvas, client);
+    if (!glyph_.isNull()) PaintGlyph(painter);
+    PaintCaption(canvas);
+    if (hasFocus() && isEnabled() && canDrawFocus_) PaintFocus(canvas);
+}
+
+void TXPButton::LayoutGlyphAndCaption(TRect client, QPoint offset) {
+    const int W = client.Width(), H = client.Height();
+    const QSize g = glyph_.isNull() ? QSize(0, 0)
+                                    : QSize(glyph_.width() / numGlyphs_, glyph_.height());
+    const QSize x = caption_.isEmpty()
+                        ? QSize(0, 0)
+                        : QFontMetrics(font()).size(Qt::TextSingleLine | Qt::TextShowMnemonic,
+                                                    caption_);
+    int spacing = spacing_;
+    int margin = margin_;
+    const bool horizontal = layout_ == blGlyphLeft || layout_ == blGlyphRight;
+
+    QPoint glyphPos, captionPos;
+    if (horizontal) {
+        glyphPos.setY((H - g.height() + 1) / 2);
+        captionPos.setY((H - x.height() + 1) / 2);
+    } else {
+        glyphPos.setX((W - g.width() + 1) / 2);
+        captionPos.setX((W - x.width() + 1) / 2);
+    }
+    if (x.width() == 0 || g.width() == 0) spacing = 0;
+
+    // Sizes along the layout axis.
+    const int gs = horizontal ? g.width() : g.height();
+    const int xs = horizontal ? x.width() : x.height();
+    const int cs = horizontal ? W : H;
+    if (margin == -1 && spacing == -1) {
+        margin = (cs - (gs + xs)) / 3;
+        spacing = margin;
+    } else if (margin == -1) {
+        margin = (cs - (gs + spacing + xs) + 1) / 2;
+    } else if (spacing == -1) {
+        spacing = ((cs - (margin + gs)) - xs) / 2;
+    }
+
+    int glyphAlong, captionAlong;
+    if (layout_ == blGlyphLeft || layout_ == blGlyphTop) {
+        glyphAlong = margin;
+        captionAlong = margin + gs + spacing;
+    } else {
+        glyphAlong = cs - margin - gs;
+        captionAlong = glyphAlong - spacing - xs;
+    }
+    if (horizontal) {
+        glyphPos.setX(glyphAlong);
+        captionPos.setX(captionAlong);
+    } else {
+        glyphPos.setY(glyphAlong);
+        captionPos.setY(captionAlong);
+    }
+
+    const QPoint origin(client.left + offset.x(), client.top + offset.y());
+    glyphOrigin_ = glyphPos + origin;
+    captionRect_ = TRect{0, 0, x.width(), x.height()}.Moved(captionPos.x() + origin.x(),
+                                                             captionPos.y() + origin.y());
+}
+
+void TXPButton::PaintFace(TCanvas canvas, TRect client) {
+    const TButtonDrawState state = drawState_;
+    const bool hot = state == TButtonDrawState::Up && isHot_;
+
+    if (IsXPStyle(buttonStyle_)) {
+        ApplyXPRegion();
+        LoadXPPalette(buttonStyle_);
+        DrawXPFace(canvas, client, state);
+        if (hot) {
+            const TXPPalette& slot = XPPalette();
+            DrawXPShading(canvas, client, slot[6], slot[7], clNone, slot[8], slot[9]);
+        }
+        return;
+    }
+
+    if (buttonStyle_ == bsStandard) {
+        canvas.painter.fillRect(ToQRect(client), EraseColor());
+    } else if (state == TButtonDrawState::Down) {
+        FillVerticalGradient(canvas, client, gradientEnd_, gradientBegin_);
+    } else if (hot) {
+        FillVerticalGradient(canvas, client, gradientBegin_, HotEndColor(gradientEnd_));
+    } else {
+        FillVerticalGradient(canvas, client, gradientBegin_, gradientEnd_);
+    }
+
+    if (state == TButtonDrawState::Down) {
+        DrawBevelFrame(canvas, client, clBtnShadow, clBtnHighlight, 1);
+    } else if (hot) {
+        DrawBevelFrame(canvas, client, clBtnHighlight, clBtnShadow, 1);
+    } else if (state == TButtonDrawState::Disabled || borderDraw_) {
+        DrawBevelFrame(canvas, client, borderColor_, borderColor_, 1);
+    }
+}
+
+void TXPButton::PaintGlyph(QPainter& painter) {
+    const int cells = numGlyphs_;
+    const int w = glyph_.width() / cells;
+    const int h = glyph_.height();
+    if (w <= 0 || h <= 0) return;
+    // The bottom-left pixel of the whole picture is its background.
+    QRgb transparent = glyph_.pixel(0, h - 1);
+
+    // Cell 0 normal, cell 1 disabled, cell 2 pressed; a fourth cell is never shown.
+    int first = 0;
+    if (drawState_ == TButtonDrawState::Disabled && cells >= 2) first = 1;
+    if (drawState_ == TButtonDrawState::Down && cells >= 3) first = 2;
+    const bool lastCell = cells == 1 || first == cells - 1;
+    const int sourceWidth = lastCell ? glyph_.width() - first * w : w;
+    QImage cell = glyph_.copy(first * w, 0, sourceWidth, h);
+    if (cell.width() != w) cell = cell.scaled(w, h);
+
+    if (cells == 1 && drawState_ == TButtonDrawState::Disabled) {
+        cell = MakeDisabledGlyph(cell, clBlack, clBtnFace, clBtnHighlight, clBtnShadow, true,
+                                 palette());
+        transparent = cell.pixel(0, h - 1);
+    }
+
+    QImage masked = cell.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            if ((line[x] & 0x00FFFFFF) == (transparent & 0x00FFFFFF)) line[x] = 0;
+        }
+    }
+    painter.drawImage(glyphOrigin_, masked);
+}
+
+void TXPButton::PaintCaption(TCanvas canvas) {
+    if (caption_.isEmpty()) return;
+    QPainter& painter = canvas.painter;
+    painter.setBrush(Qt::NoBrush);
+    const QRect r = ToQRect(captionRect_);
+    if (drawState_ == TButtonDrawState::Disabled) {
+        // Engraved: the highlight one pixel down and right, the shadow on top.
+        painter.setPen(ToQColor(clBtnHighlight, canvas.palette));
+        painter.drawText(r.translated(1, 1), kCaptionFlags, caption_);
+        painter.setPen(ToQColor(clBtnShadow, canvas.palette));
+        painter.drawText(r, kCaptionFlags, caption_);
+    } else {
+        painter.setPen(ToQColor(fontColor_, canvas.palette));
+        painter.drawText(r, kCaptionFlags, caption_);
+    }
+}
+
+void TXPButton::PaintFocus(TCanvas canvas) {
+    if (!TabStop()) return;
+    const TRect client{0, 0, width(), height()};
+    if (!IsXPStyle(buttonStyle_)) {
+        DrawFocusRect(canvas, client.Inset(3));
+        return;
+    }
+    if (!isHot_) {
+        const TXPPalette& slot = XPPalette();
+        DrawXPShading(canvas, client, slot[10], slot[11], clNone, slot[12], slot[13]);
+    }
+    DrawFocusRect(canvas, client.Inset(2));
+}
+
+QColor TXPButton::EraseColor() const {
+    if (parentColor_ && parentWidget() != nullptr) {
+        return parentWidget()->palette().color(parentWidget()->backgroundRole());
+    }
+    return ToQColor(color_, palette());
+}
+
+void TXPButton::ApplyXPRegion() {
+    // A 4 x 4 rounded region one pixel larger than the button, as the XP styles use it, cuts
+    // exactly the four corner pixels of the client area. Setting an unchanged mask again
+    // would only ask for more painting, so it is set when it differs.
+    const int w = width(), h = height();
+    QRegion region(0, 0, w, h);
+    region -= QRegion(0, 0, 1, 1);
+    region -= QRegion(w - 1, 0, 1, 1);
+    region -= QRegion(0, h - 1, 1, 1);
+    region -= QRegion(w - 1, h - 1, 1, 1);
+    if (mask() != region) setMask(region);
+}
+
+}  // namespace wuziqi
