@@ -11,7 +11,7 @@ namespace {
 
 // Keeps what goes to status panel 0; the model's messages are dropped.
 class VerdictReporter : public GameReporter {
-public:
+  public:
     void ShowMessage(std::string_view) override {}
     void SetStatusText(int panel, std::string_view text) override {
         if (panel == 0) verdict = std::string(text);
@@ -37,7 +37,9 @@ std::string JsonString(std::string_view text) {
     return out + "\"";
 }
 
-std::string Error(std::string_view reason) { return "{\"error\":" + JsonString(reason) + "}"; }
+std::string Error(std::string_view reason) {
+    return "{\"error\":" + JsonString(reason) + "}";
+}
 
 // Coordinates may lie off the board (the board refuses them), but stay in a sane range.
 constexpr int CoordinateLimit = 1000000;
@@ -58,8 +60,7 @@ std::string AnalyzePosition(std::string_view line, const AnalyzeOptions& options
     for (std::size_t i = 1; i < fields.size(); ++i) {
         const std::vector<std::string_view> parts = Split(fields[i], ',');
         Token t{};
-        if (fields[i].empty())
-            return Error("tokens must be separated by single spaces");
+        if (fields[i].empty()) return Error("tokens must be separated by single spaces");
         if (parts.size() != 3 || !ParseInt(parts[0], -CoordinateLimit, CoordinateLimit, t.x) ||
             !ParseInt(parts[1], -CoordinateLimit, CoordinateLimit, t.y) ||
             !ParseInt(parts[2], Empty, White, t.code))
@@ -69,7 +70,8 @@ std::string AnalyzePosition(std::string_view line, const AnalyzeOptions& options
 
     VerdictReporter reporter;
     TGameBoard board(&reporter);
-    for (const Token& t : tokens) board.Place(t.x, t.y, static_cast<CellState>(t.code));
+    for (const Token& t : tokens)
+        board.Place(t.x, t.y, static_cast<CellState>(t.code));
     int x = tokens.empty() ? 0 : tokens.back().x;
     int y = tokens.empty() ? 0 : tokens.back().y;
     board.ChooseMove(static_cast<std::uint8_t>(colour), x, y, options.depth);

@@ -28,7 +28,9 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-std::string Wire(int x, int y) { return std::to_string(x - 1) + "," + std::to_string(y - 1); }
+std::string Wire(int x, int y) {
+    return std::to_string(x - 1) + "," + std::to_string(y - 1);
+}
 
 }  // namespace
 
@@ -67,8 +69,9 @@ std::vector<std::string> GomocupSession::Command(std::string_view command, std::
         return {"OK"};
     }
     if (command == "ABOUT")
-        return {"name=\"pbrain-wuziqi\", version=\"1.0\", author=\"Wuziqi developers\", "
-                "country=\"CN\""};
+        return {
+            "name=\"pbrain-wuziqi\", version=\"1.0\", author=\"Wuziqi developers\", "
+            "country=\"CN\""};
     if (command == "END") {
         finished_ = true;
         return {};

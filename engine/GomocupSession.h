@@ -12,7 +12,7 @@ namespace wuziqi::engine {
 // come out. The engine's own stones are Black on the model's board and the manager's are
 // White; the model plays the same whichever colour it is given.
 class GomocupSession {
-public:
+  public:
     GomocupSession();
 
     // The answer lines for one command line (often one, sometimes none).
@@ -21,9 +21,9 @@ public:
     // True once END was received.
     bool Finished() const { return finished_; }
 
-private:
+  private:
     class QuietReporter : public GameReporter {
-    public:
+      public:
         void ShowMessage(std::string_view) override {}
         void SetStatusText(int, std::string_view) override {}
     };

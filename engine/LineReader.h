@@ -9,7 +9,7 @@ namespace wuziqi::engine {
 // Reads lines of bounded length, so that no input can make the engine hold an unbounded
 // amount of memory. A longer line is read to its end and reported as too long.
 class LineReader {
-public:
+  public:
     enum class Result { Line, TooLong, End };
 
     LineReader(std::FILE* in, std::size_t maxLength) : in_(in), maxLength_(maxLength) {}
@@ -17,7 +17,7 @@ public:
     // The next line without its line break (a trailing carriage return is dropped too).
     Result Next(std::string& line);
 
-private:
+  private:
     std::FILE* in_;
     std::size_t maxLength_;
 };

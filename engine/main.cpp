@@ -25,9 +25,10 @@ void Print(const std::string& line) {
 }
 
 int Usage() {
-    std::fputs("usage: pbrain-wuziqi                      Gomocup protocol on stdin/stdout\n"
-               "       pbrain-wuziqi analyze [--depth N] [--levels]\n",
-               stderr);
+    std::fputs(
+        "usage: pbrain-wuziqi                      Gomocup protocol on stdin/stdout\n"
+        "       pbrain-wuziqi analyze [--depth N] [--levels]\n",
+        stderr);
     return 2;
 }
 
@@ -42,7 +43,8 @@ int RunProtocol() {
             Print("ERROR line too long");
             continue;
         }
-        for (const std::string& answer : session.Handle(line)) Print(answer);
+        for (const std::string& answer : session.Handle(line))
+            Print(answer);
         if (session.Finished()) return 0;
     }
 }

@@ -13,7 +13,8 @@ constexpr int Last = CandidateList::Size;
 
 // Slots from..Last-1 move down one place; the old last slot is dropped.
 void OpenSlot(CandidateList& list, int from) {
-    for (int k = Last; k > from; --k) list.Slot(k) = list.Slot(k - 1);
+    for (int k = Last; k > from; --k)
+        list.Slot(k) = list.Slot(k - 1);
 }
 
 CandidateEntry Entry(Level level, std::int32_t levelSum, int x, int y) {
@@ -31,12 +32,15 @@ double PointScore(const TGameBoard& board, int x, int y) {
     return score;
 }
 
-void ClearCandidates(CandidateList& list) { list.slots.fill(CandidateEntry{}); }
+void ClearCandidates(CandidateList& list) {
+    list.slots.fill(CandidateEntry{});
+}
 
 void AddRootCandidate(CandidateList& list, int x, int y, Level level) {
     if (level <= list.Slot(Last).level) return;
     int j = 1;
-    while (list.Slot(j).level > level) ++j;
+    while (list.Slot(j).level > level)
+        ++j;
     OpenSlot(list, j);
     list.Slot(j) = Entry(level, 0, x, y);
 }
@@ -44,7 +48,8 @@ void AddRootCandidate(CandidateList& list, int x, int y, Level level) {
 void RemoveCandidate(CandidateList& list, int x, int y) {
     for (int k = 1; k <= Last; ++k) {
         if (!list.Slot(k).IsAt(x, y)) continue;
-        for (int j = k; j < Last; ++j) list.Slot(j) = list.Slot(j + 1);
+        for (int j = k; j < Last; ++j)
+            list.Slot(j) = list.Slot(j + 1);
         list.Slot(Last) = CandidateEntry{};
         return;
     }
@@ -62,19 +67,22 @@ void RefreshCandidate(SearchState& state, const TGameBoard& board, int colour, i
     CandidateList& list = state.List(colour);
 
     int k = 1;
-    while (k <= Last && !list.Slot(k).IsAt(x, y)) ++k;
+    while (k <= Last && !list.Slot(k).IsAt(x, y))
+        ++k;
 
     if (k <= Last) {
         int target = k;
         if (k > 1 && list.Slot(k - 1).level < max) {
             // Up past the slots of strictly lower level.
             int j = k - 1;
-            for (; j >= 1 && list.Slot(j).level < max; --j) list.Slot(j + 1) = list.Slot(j);
+            for (; j >= 1 && list.Slot(j).level < max; --j)
+                list.Slot(j + 1) = list.Slot(j);
             target = j + 1;
         } else if (k < Last && list.Slot(k + 1).level > max) {
             // Down past the slots of strictly higher level.
             int j = k + 1;
-            for (; j <= Last && list.Slot(j).level > max; ++j) list.Slot(j - 1) = list.Slot(j);
+            for (; j <= Last && list.Slot(j).level > max; ++j)
+                list.Slot(j - 1) = list.Slot(j);
             target = j - 1;
         }
         list.Slot(target) = Entry(max, sum, x, y);

@@ -20,8 +20,8 @@ double PointScore(const TGameBoard& board, int x, int y);
 
 // One slot of a candidate list. A free slot is all zero.
 struct CandidateEntry {
-    Level level = 0;             // highest of the point's four levels when last written
-    std::int32_t levelSum = 0;   // their sum (0 for entries made from the real board)
+    Level level = 0;            // highest of the point's four levels when last written
+    std::int32_t levelSum = 0;  // their sum (0 for entries made from the real board)
     std::int16_t x = 0;
     std::int16_t y = 0;
 

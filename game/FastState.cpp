@@ -21,7 +21,8 @@ struct LiveTable {
         for (int count = 2; count <= 4; ++count) {
             const PatternTable& table = PatternTables[count - 1];
             for (int r = 0; r < table.count; ++r)
-                for (int i = 0; i < 5; ++i) levels[table.rows[r].mask][i] = table.rows[r].levels[i];
+                for (int i = 0; i < 5; ++i)
+                    levels[table.rows[r].mask][i] = table.rows[r].levels[i];
         }
     }
 };
@@ -63,7 +64,8 @@ void Refresh(FastState& state, const TGameBoard& board, int colour, int x, int y
 
     if (list.level[Size - 1] >= max) return;
     int j = 0;
-    while (list.level[j] > max || (list.level[j] == max && list.levelSum[j] >= sum)) ++j;
+    while (list.level[j] > max || (list.level[j] == max && list.levelSum[j] >= sum))
+        ++j;
     for (int i = Size - 1; i > j; --i) {
         list.level[i] = list.level[i - 1];
         list.levelSum[i] = list.levelSum[i - 1];
@@ -110,8 +112,10 @@ void ScanTrialLine(FastState& state, const TGameBoard& board, int x0, int y0, in
         state.levels.At(other, px, py, d) = 0;
         if (k != 0) Refresh(state, board, other, px, py);
     };
-    for (int k = 0; k <= NearReach && cell(k) != Border; ++k) takeDown(k);
-    for (int k = -1; k >= -NearReach && cell(k) != Border; --k) takeDown(k);
+    for (int k = 0; k <= NearReach && cell(k) != Border; ++k)
+        takeDown(k);
+    for (int k = -1; k >= -NearReach && cell(k) != Border; --k)
+        takeDown(k);
 
     auto window = [&](int& i, int lo, int hi, std::uint8_t c, std::uint8_t b) {
         if (cell(i) == Border || cell(i) == b) return;
@@ -132,9 +136,9 @@ void ScanTrialLine(FastState& state, const TGameBoard& board, int x0, int y0, in
         const Level* levels = Live.levels[mask];
         if (count < 4) {
             const std::uint8_t left = cell(i - 1), right = cell(i + 5);
-            const bool isDead = count == 3 ? ThreeIsDead(left, right, cell(i + 6), cell(i))
-                                           : (left == Border || left == b || right == Border ||
-                                              right == b);
+            const bool isDead =
+                count == 3 ? ThreeIsDead(left, right, cell(i + 6), cell(i))
+                           : (left == Border || left == b || right == Border || right == b);
             if (isDead) {
                 std::fill(dead, dead + 5, DeadLevel(count));
                 levels = dead;
@@ -149,13 +153,17 @@ void ScanTrialLine(FastState& state, const TGameBoard& board, int x0, int y0, in
             }
         }
     };
-    for (int i = -9; i <= -5; ++i) window(i, -5, -1, other, stone);
-    for (int i = 1; i <= 5; ++i) window(i, 1, 5, other, stone);
-    for (int i = -4; i <= 0; ++i) window(i, -5, 5, stone, other);
+    for (int i = -9; i <= -5; ++i)
+        window(i, -5, -1, other, stone);
+    for (int i = 1; i <= 5; ++i)
+        window(i, 1, 5, other, stone);
+    for (int i = -4; i <= 0; ++i)
+        window(i, -5, 5, stone, other);
 
     for (int c = Black; c <= White; ++c)
         for (int k = -NearReach; k <= NearReach; ++k)
-            if (raised[c - Black][k + NearReach]) Refresh(state, board, c, x0 + k * dx, y0 + k * dy);
+            if (raised[c - Black][k + NearReach])
+                Refresh(state, board, c, x0 + k * dx, y0 + k * dy);
 }
 
 }  // namespace
@@ -185,7 +193,8 @@ FastList FastList::From(const CandidateList& list) {
 }
 
 void FastUpdateAfterStone(FastState& state, const TGameBoard& board, int x, int y) {
-    for (int d = 0; d < DirectionCount; ++d) ScanTrialLine(state, board, x, y, d);
+    for (int d = 0; d < DirectionCount; ++d)
+        ScanTrialLine(state, board, x, y, d);
 }
 
 }  // namespace wuziqi

@@ -29,7 +29,8 @@ struct FastList {
     // The slot (0-based) holding the point, or Size when it is not in the list.
     int Find(std::uint16_t k) const {
         unsigned hits = 0;
-        for (int i = 0; i < Size; ++i) hits |= static_cast<unsigned>(key[i] == k) << i;
+        for (int i = 0; i < Size; ++i)
+            hits |= static_cast<unsigned>(key[i] == k) << i;
         return hits ? __builtin_ctz(hits) : Size;
     }
 

@@ -12,7 +12,7 @@ namespace {
 constexpr int Slots = CandidateList::Size;
 
 class LiteralSearch {
-public:
+  public:
     LiteralSearch(TGameBoard& board, SearchCounts* counts) : board_(board), counts_(counts) {}
 
     bool SearchWin(std::uint8_t a, std::uint8_t mover, int& x, int& y, int depth, SearchState s,
@@ -51,7 +51,7 @@ public:
         return answer;
     }
 
-private:
+  private:
     // One recursive step on a candidate's point, handed over as fresh variables.
     bool Deeper(std::uint8_t a, std::uint8_t mover, const CandidateEntry& e, int depth,
                 const SearchState& s, std::uint8_t minLevel) {

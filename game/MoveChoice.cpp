@@ -2,8 +2,6 @@
 // compact search state. Only work whose outcome cannot change the answer is left out.
 #include "MoveChoice.h"
 
-#include <algorithm>
-
 #include "FastState.h"
 #include "GameBoard.h"
 #include "Verdicts.h"
@@ -15,7 +13,7 @@ namespace {
 constexpr int Slots = FastList::Size;
 
 class FastSearch {
-public:
+  public:
     FastSearch(TGameBoard& board, SearchCounts* counts) : board_(board), counts_(counts) {}
 
     // x, y: the trial point on entry (0 for none); on the attacker's turn the candidate
@@ -54,7 +52,7 @@ public:
         return answer;
     }
 
-private:
+  private:
     bool Deeper(std::uint8_t a, std::uint8_t mover, std::uint16_t key, int depth,
                 const FastState& s, std::uint8_t minLevel) {
         int px = FastList::KeyX(key), py = FastList::KeyY(key);
@@ -197,9 +195,16 @@ void ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int 
         if (level < 3) break;
         quiet[quietCount++] = {PointScore(board, ownList.Slot(k).x, ownList.Slot(k).y), k};
     }
-    std::sort(quiet, quiet + quietCount, [](const Quiet& a, const Quiet& b) {
-        return a.score != b.score ? a.score > b.score : a.slot > b.slot;
-    });
+    // Insertion sort: at most twelve entries.
+    for (int i = 1; i < quietCount; ++i) {
+        const Quiet q = quiet[i];
+        int j = i;
+        for (; j > 0 && (quiet[j - 1].score < q.score ||
+                         (quiet[j - 1].score == q.score && quiet[j - 1].slot < q.slot));
+             --j)
+            quiet[j] = quiet[j - 1];
+        quiet[j] = q;
+    }
     for (int i = 0; i < quietCount; ++i) {
         const CandidateEntry& e = ownList.Slot(quiet[i].slot);
         if (quiet[i].score > 0.0 && search.TryOwnMove(own, e.x, e.y, depth, s0, 7)) {

@@ -26,7 +26,7 @@ bool ThreeIsDead(std::uint8_t left, std::uint8_t right, std::uint8_t right2, std
 }
 
 class LineUpdate {
-public:
+  public:
     LineUpdate(SearchState& state, TGameBoard& board, int x, int y, int direction)
         : state_(state), board_(board), x_(x), y_(y), d_(direction) {
         DirectionStep(direction, dx_, dy_);
@@ -47,15 +47,20 @@ public:
         const std::uint8_t other = Opponent(stone);
 
         // Take down the opponent's levels near the stone.
-        for (int k = 0; k <= NearReach && Cell(k) != Border; ++k) TakeDown(other, k);
-        for (int k = -1; k >= -NearReach && Cell(k) != Border; --k) TakeDown(other, k);
+        for (int k = 0; k <= NearReach && Cell(k) != Border; ++k)
+            TakeDown(other, k);
+        for (int k = -1; k >= -NearReach && Cell(k) != Border; --k)
+            TakeDown(other, k);
 
         // Rebuild them from the windows wholly on one side of the stone.
-        for (int i = -9; i <= -5; ++i) Window(i, -5, -1, other, stone);
-        for (int i = 1; i <= 5; ++i) Window(i, 1, 5, other, stone);
+        for (int i = -9; i <= -5; ++i)
+            Window(i, -5, -1, other, stone);
+        for (int i = 1; i <= 5; ++i)
+            Window(i, 1, 5, other, stone);
 
         // Raise the stone colour's levels from the windows that hold the stone.
-        for (int i = -4; i <= 0; ++i) Window(i, -5, 5, stone, other);
+        for (int i = -4; i <= 0; ++i)
+            Window(i, -5, 5, stone, other);
 
         for (int colour = Black; colour <= White; ++colour)
             for (int k = -NearReach; k <= NearReach; ++k)
@@ -63,7 +68,7 @@ public:
                     RefreshCandidate(state_, board_, colour, X(k), Y(k));
     }
 
-private:
+  private:
     std::uint8_t& Cell(int k) { return line_[k + Offset]; }
     int X(int k) const { return x_ + k * dx_; }
     int Y(int k) const { return y_ + k * dy_; }
@@ -93,7 +98,8 @@ private:
 
         Level levels[5] = {};
         if (count == 4) {
-            for (Level& level : levels) level = FiveLevel;
+            for (Level& level : levels)
+                level = FiveLevel;
         } else {
             const std::uint8_t left = Cell(i - 1), right = Cell(i + 5);
             bool dead;
@@ -128,7 +134,8 @@ void TrialScanLine(SearchState& state, TGameBoard& board, int x, int y, int dire
 }
 
 void UpdateAfterStone(SearchState& state, TGameBoard& board, int x, int y) {
-    for (int d = 0; d < DirectionCount; ++d) TrialScanLine(state, board, x, y, d);
+    for (int d = 0; d < DirectionCount; ++d)
+        TrialScanLine(state, board, x, y, d);
 }
 
 }  // namespace wuziqi

@@ -31,8 +31,7 @@ TEST(AnalyzeMode, AnswersPointAndVerdictForEachLine) {
     // A stone taken off again (c = 1) leaves an empty board.
     EXPECT_EQ(Analyze(engine, "3 8,8,2 8,8,1"), R"({"x":0,"y":0,"verdict":" "})");
     // Refused placements (occupied, off the board) are the model's business and stay quiet.
-    EXPECT_EQ(Analyze(engine, "3 8,8,2 8,8,3 0,5,2 99,99,3"),
-              R"({"x":7,"y":7,"verdict":" "})");
+    EXPECT_EQ(Analyze(engine, "3 8,8,2 8,8,3 0,5,2 99,99,3"), R"({"x":7,"y":7,"verdict":" "})");
     engine.CloseInput();
     EXPECT_EQ(engine.Wait(), 0);
 }
@@ -40,9 +39,9 @@ TEST(AnalyzeMode, AnswersPointAndVerdictForEachLine) {
 TEST(AnalyzeMode, MalformedLinesGetAnErrorAndTheRunGoesOn) {
     EngineProcess engine({"analyze"});
     ASSERT_TRUE(engine.Started());
-    for (const char* bad : {"", "1 8,8,2", "4", "x", "3  8,8,2", "3 8,8,2 ", "3 8,8", "3 8,8,4",
-                            "3 8,8,0", "3 a,b,c", "3 8;8;2", "3 99999999999999999,1,2",
-                            "2 8,8,2,2"}) {
+    for (const char* bad :
+         {"", "1 8,8,2", "4", "x", "3  8,8,2", "3 8,8,2 ", "3 8,8", "3 8,8,4", "3 8,8,0", "3 a,b,c",
+          "3 8;8;2", "3 99999999999999999,1,2", "2 8,8,2,2"}) {
         const std::string answer = Analyze(engine, bad);
         EXPECT_EQ(answer.rfind("{\"error\":\"", 0), 0u) << "'" << bad << "' gave " << answer;
     }
@@ -87,9 +86,11 @@ TEST(AnalyzeMode, DepthAndLevelsOptions) {
                                     std::to_string(board.Levels.At(c, x, y, d));
         EXPECT_EQ(answer.substr(head.size(), answer.size() - head.size() - 2), expected);
     }
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"analyze", "--depth"}, {"analyze", "--depth", "x"},
-          {"analyze", "--depth", "100000"}, {"analyze", "--fast"}, {"play"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"analyze", "--depth"},
+                                                 {"analyze", "--depth", "x"},
+                                                 {"analyze", "--depth", "100000"},
+                                                 {"analyze", "--fast"},
+                                                 {"play"}}) {
         EngineProcess engine(args);
         EXPECT_EQ(engine.Wait(), 2) << args.back();
     }

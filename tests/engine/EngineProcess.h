@@ -16,7 +16,7 @@ namespace wuziqi::testing {
 // a Gomocup manager does. Every read has a deadline, so a hanging engine fails the test
 // instead of stalling it.
 class EngineProcess {
-public:
+  public:
     explicit EngineProcess(std::vector<std::string> args = {}) {
         int toChild[2], fromChild[2];
         if (pipe(toChild) != 0 || pipe(fromChild) != 0) return;
@@ -31,7 +31,8 @@ public:
             std::vector<char*> argv;
             std::string path = PBRAIN_WUZIQI_PATH;
             argv.push_back(path.data());
-            for (std::string& a : args) argv.push_back(a.data());
+            for (std::string& a : args)
+                argv.push_back(a.data());
             argv.push_back(nullptr);
             execv(path.c_str(), argv.data());
             _exit(127);
@@ -75,7 +76,8 @@ public:
 
     // The next output line, or "<timeout>" / "<eof>".
     std::string ReadLine(int timeoutMs = 60000) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
         for (;;) {
             const std::size_t newline = buffer_.find('\n');
             if (newline != std::string::npos) {
@@ -97,7 +99,8 @@ public:
 
     // Waits for the process to end and gives its exit status (-1 on timeout or signal).
     int Wait(int timeoutMs = 30000) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
         while (std::chrono::steady_clock::now() < deadline) {
             int status = 0;
             if (waitpid(pid_, &status, WNOHANG) == pid_) {
@@ -109,7 +112,7 @@ public:
         return -1;
     }
 
-private:
+  private:
     pid_t pid_ = -1;
     int in_ = -1;
     int out_ = -1;

@@ -96,8 +96,8 @@ TEST(GomocupProtocol, TakeBackAndBoardSetUp) {
 
     // Own four on row 0 with its fifth point free: the engine completes it.
     engine.Send("BOARD");
-    for (const char* line : {"0,0,1", "5,5,2", "1,0,1", "6,5,2", "2,0,1", "7,5,2", "3,0,1",
-                             "9,9,2"})
+    for (const char* line :
+         {"0,0,1", "5,5,2", "1,0,1", "6,5,2", "2,0,1", "7,5,2", "3,0,1", "9,9,2"})
         engine.Send(line);
     engine.Send("DONE");
     EXPECT_EQ(engine.ReadLine(), "4,0");
@@ -106,7 +106,8 @@ TEST(GomocupProtocol, TakeBackAndBoardSetUp) {
     engine.Send("RESTART");
     EXPECT_EQ(engine.ReadLine(), "OK");
     engine.Send("BOARD");
-    for (const char* line : {"6,7,2", "7,7,2", "0,0,1", "8,7,2"}) engine.Send(line);
+    for (const char* line : {"6,7,2", "7,7,2", "0,0,1", "8,7,2"})
+        engine.Send(line);
     engine.Send("DONE");
     const std::string block = engine.ReadLine();
     EXPECT_TRUE(block == "9,7" || block == "5,7") << block;

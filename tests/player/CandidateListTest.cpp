@@ -27,7 +27,8 @@ int SlotOf(const CandidateList& list, int x, int y) {
 }
 
 void SetLevels(LevelMap& map, int colour, int x, int y, std::array<int, 4> levels) {
-    for (int d = 0; d < 4; ++d) map.At(colour, x, y, d) = static_cast<Level>(levels[d]);
+    for (int d = 0; d < 4; ++d)
+        map.At(colour, x, y, d) = static_cast<Level>(levels[d]);
 }
 
 TEST(RootCandidates, EqualLevelsGoAheadOfEarlierPointsAndTiesWithSlot12StayOut) {
@@ -47,7 +48,8 @@ TEST(RootCandidates, EqualLevelsGoAheadOfEarlierPointsAndTiesWithSlot12StayOut) 
     CandidateList full = ListWithLevels({9, 9, 8, 8, 8, 7, 7, 7, 6, 6, 6, 6});
     const CandidateList before = full;
     AddRootCandidate(full, 14, 14, 6);
-    for (int k = 1; k <= 12; ++k) EXPECT_TRUE(full.Slot(k).IsAt(before.Slot(k).x, 1));
+    for (int k = 1; k <= 12; ++k)
+        EXPECT_TRUE(full.Slot(k).IsAt(before.Slot(k).x, 1));
 
     AddRootCandidate(full, 14, 14, 8);
     EXPECT_TRUE(full.Slot(3).IsAt(14, 14)) << "ahead of the other level-8 entries";
@@ -57,17 +59,19 @@ TEST(RootCandidates, EqualLevelsGoAheadOfEarlierPointsAndTiesWithSlot12StayOut) 
 TEST(RemoveCandidates, LaterSlotsMoveUpAndAnAbsentPointChangesNothing) {
     CandidateList list = ListWithLevels({9, 9, 8, 8, 8, 7, 7, 7, 6, 6, 6, 6});
     RemoveCandidate(list, 3, 1);
-    for (int k = 3; k <= 11; ++k) EXPECT_TRUE(list.Slot(k).IsAt(k + 1, 1)) << "slot " << k;
+    for (int k = 3; k <= 11; ++k)
+        EXPECT_TRUE(list.Slot(k).IsAt(k + 1, 1)) << "slot " << k;
     EXPECT_EQ(list.Slot(12).level, 0);
     EXPECT_TRUE(list.Slot(12).IsAt(0, 0));
 
     const CandidateList before = list;
     RemoveCandidate(list, 3, 1);
-    for (int k = 1; k <= 12; ++k) EXPECT_TRUE(list.Slot(k).IsAt(before.Slot(k).x, before.Slot(k).y));
+    for (int k = 1; k <= 12; ++k)
+        EXPECT_TRUE(list.Slot(k).IsAt(before.Slot(k).x, before.Slot(k).y));
 }
 
 class RefreshTest : public ::testing::Test {
-protected:
+  protected:
     RefreshTest() {
         state.levels.Clear();
         ClearCandidates(state.List(Black));

@@ -28,13 +28,14 @@ struct Stone {
 };
 
 class MoveChoiceTest : public ::testing::TestWithParam<Chooser> {
-protected:
+  protected:
     MoveChoiceTest() : board(&reporter) {}
 
     // Places the stones, then asks for the colour's move as the controller does.
     std::pair<int, int> Choose(const std::vector<Stone>& stones, std::uint8_t colour,
                                int depth = 16) {
-        for (const Stone& s : stones) board.Place(s.x, s.y, s.colour);
+        for (const Stone& s : stones)
+            board.Place(s.x, s.y, s.colour);
         int x = stones.empty() ? 0 : stones.back().x;
         int y = stones.empty() ? 0 : stones.back().y;
         reporter.Clear();
@@ -55,17 +56,22 @@ using Point = std::pair<int, int>;
 
 TEST_P(MoveChoiceTest, FivesAndFoursComeFirst) {
     // The computer (Black) has four in a row: it completes five, at the later-scanned end.
-    EXPECT_EQ(Choose({{5, 8, Black}, {6, 8, Black}, {7, 8, Black}, {8, 8, Black},
-                      {5, 9, White}, {6, 9, White}, {7, 9, White}},
+    EXPECT_EQ(Choose({{5, 8, Black},
+                      {6, 8, Black},
+                      {7, 8, Black},
+                      {8, 8, Black},
+                      {5, 9, White},
+                      {6, 9, White},
+                      {7, 9, White}},
                      Black),
               Point(9, 8));
     EXPECT_EQ(Verdict(), VerdictIWin);
 }
 
 TEST_P(MoveChoiceTest, APersonsFivePointIsBlockedWithoutComment) {
-    EXPECT_EQ(Choose({{4, 8, White}, {5, 8, Black}, {6, 8, Black}, {7, 8, Black}, {8, 8, Black}},
-                     White),
-              Point(9, 8));
+    EXPECT_EQ(
+        Choose({{4, 8, White}, {5, 8, Black}, {6, 8, Black}, {7, 8, Black}, {8, 8, Black}}, White),
+        Point(9, 8));
     EXPECT_EQ(Verdict(), VerdictNone);
 }
 
@@ -82,8 +88,12 @@ TEST_P(MoveChoiceTest, AnOpenThreeIsStoppedAtTheEndInSlotOne) {
 }
 
 TEST_P(MoveChoiceTest, TwoSeparateOpenThreesCannotBeStopped) {
-    EXPECT_EQ(Choose({{3, 3, Black}, {4, 3, Black}, {5, 3, Black}, {10, 12, Black},
-                      {11, 12, Black}, {12, 12, Black}},
+    EXPECT_EQ(Choose({{3, 3, Black},
+                      {4, 3, Black},
+                      {5, 3, Black},
+                      {10, 12, Black},
+                      {11, 12, Black},
+                      {12, 12, Black}},
                      White),
               Point(13, 12));
     EXPECT_EQ(Verdict(), VerdictYouWin);
@@ -131,8 +141,12 @@ TEST_P(MoveChoiceTest, DepthOneStillSeesAFiveOrOpenFourOnTopButNothingDeeper) {
 }
 
 TEST_P(MoveChoiceTest, TheBoardIsTheSameAfterTheCall) {
-    for (const Stone& s : std::vector<Stone>{{8, 8, Black}, {9, 9, White}, {7, 8, Black},
-                                             {9, 8, White}, {6, 8, Black}, {9, 7, White}})
+    for (const Stone& s : std::vector<Stone>{{8, 8, Black},
+                                             {9, 9, White},
+                                             {7, 8, Black},
+                                             {9, 8, White},
+                                             {6, 8, Black},
+                                             {9, 7, White}})
         board.Place(s.x, s.y, s.colour);
     CellState grid[17][17];
     std::copy(&board.Grid[0][0], &board.Grid[0][0] + 17 * 17, &grid[0][0]);
@@ -145,8 +159,7 @@ TEST_P(MoveChoiceTest, TheBoardIsTheSameAfterTheCall) {
 
 INSTANTIATE_TEST_SUITE_P(Player, MoveChoiceTest, ::testing::Values(&Fast, &Literal),
                          [](const ::testing::TestParamInfo<Chooser>& info) {
-                             return info.index == 0 ? std::string("Fast")
-                                                    : std::string("Literal");
+                             return info.index == 0 ? std::string("Fast") : std::string("Literal");
                          });
 
 }  // namespace

@@ -58,7 +58,8 @@ TEST(SearchEquivalence, FastAndPlainAgreeOnASliceOfTheSelfPlayCorpus) {
         const Outcome plain = Replay(corpus[i], false);
         EXPECT_EQ(fast.x, plain.x) << "position " << i << ": " << AnalyzeLine(corpus[i]);
         EXPECT_EQ(fast.y, plain.y) << "position " << i << ": " << AnalyzeLine(corpus[i]);
-        EXPECT_EQ(fast.verdict, plain.verdict) << "position " << i << ": " << AnalyzeLine(corpus[i]);
+        EXPECT_EQ(fast.verdict, plain.verdict)
+            << "position " << i << ": " << AnalyzeLine(corpus[i]);
         EXPECT_LE(fast.counts.searchWin, plain.counts.searchWin);
         ++verdicts[plain.verdict];
         ++compared;

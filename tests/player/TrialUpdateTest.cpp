@@ -22,7 +22,8 @@ SearchState StateOf(const TGameBoard& board) {
 
 TEST(TrialUpdate, ATrialStoneOnRow8CutsTheThreeAndLeavesTheBoardsOwnMapAlone) {
     TGameBoard board;
-    for (int x = 5; x <= 7; ++x) board.Place(x, 8, Black);
+    for (int x = 5; x <= 7; ++x)
+        board.Place(x, 8, Black);
     const LevelMap boardLevels = board.Levels;
     SearchState state = StateOf(board);
 
@@ -31,7 +32,8 @@ TEST(TrialUpdate, ATrialStoneOnRow8CutsTheThreeAndLeavesTheBoardsOwnMapAlone) {
 
     EXPECT_EQ(state.levels.At(Black, 3, 8, 0), 9);
     EXPECT_EQ(state.levels.At(Black, 4, 8, 0), 9);
-    for (int x = 9; x <= 13; ++x) EXPECT_EQ(state.levels.At(Black, x, 8, 0), 0) << "x " << x;
+    for (int x = 9; x <= 13; ++x)
+        EXPECT_EQ(state.levels.At(Black, x, 8, 0), 0) << "x " << x;
     for (int x = 1; x <= 15; ++x)
         EXPECT_EQ(state.levels.At(White, x, 8, 0), boardLevels.At(White, x, 8, 0)) << "x " << x;
 
@@ -64,7 +66,8 @@ TEST(TrialUpdate, TheStoneColourIsRaisedAndTheRaisedPointsAreRefiled) {
     // what a fresh scan of the same line gives; (12, 8) lies only in a window with the
     // trial stone alone, which the update does not evaluate.
     TGameBoard fresh;
-    for (int x = 6; x <= 8; ++x) fresh.Place(x, 8, Black);
+    for (int x = 6; x <= 8; ++x)
+        fresh.Place(x, 8, Black);
     for (int x = 4; x <= 11; ++x) {
         if (fresh.Grid[x][8] != Empty) continue;
         EXPECT_EQ(state.levels.At(Black, x, 8, 0), fresh.Levels.At(Black, x, 8, 0)) << "x " << x;
@@ -89,7 +92,8 @@ TEST(TrialUpdate, AStoneAtTheEdgeStopsTheWalkAtTheFrame) {
     board.Grid[1][1] = Black;
     UpdateAfterStone(state, board, 1, 1);
     // The white two along row 1 is now shut in by the black stone: dead, level 5.
-    for (int x = 4; x <= 6; ++x) EXPECT_EQ(state.levels.At(White, x, 1, 0), 5) << "x " << x;
+    for (int x = 4; x <= 6; ++x)
+        EXPECT_EQ(state.levels.At(White, x, 1, 0), 5) << "x " << x;
     EXPECT_EQ(state.levels.At(White, 1, 1, 0), 0);
 }
 
