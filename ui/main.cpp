@@ -1,15 +1,24 @@
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+#include <QFont>
+#include <QStringList>
+
+#include "About.h"
+#include "AppInfo.h"
+#include "MainForm.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Wuziqi"));
-    auto* label = new QLabel(QStringLiteral("五子棋 — the board is coming soon."), &window);
-    label->setAlignment(Qt::AlignCenter);
-    window.setCentralWidget(label);
-    window.resize(573, 589);
-    window.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("wuziqi"));
+    QApplication::setApplicationVersion(QStringLiteral(WUZIQI_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("wuziqi"));
+    // Where 宋体 is named, a Song-style CJK face stands in on systems without it.
+    QFont::insertSubstitutions(QStringLiteral("宋体"),
+                               {QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
+                                QStringLiteral("AR PL UMing CN")});
+
+    TForm1 form;
+    TForm2 about(&form);
+    form.SetAboutDialog(&about);
+    form.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,31 @@
+#include "About.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "AppInfo.h"
+#include "ui_About.h"
+
+TForm2::TForm2(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TForm2>()) {
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    ui->ProductName->setText(wuziqi::ProductTitle());
+    ui->Version->setText(QStringLiteral("版本 %1\n\n%2")
+                             .arg(QCoreApplication::applicationVersion(),
+                                  QString::fromLatin1(wuziqi::HomePageAddress)));
+    ui->OKButton->setFocus();
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // In the middle of the desktop, like the main window.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    ui->OKButton->setFocus();
+}

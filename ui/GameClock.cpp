@@ -1,0 +1,47 @@
+// The per-side clock: a 100 ms timer that counts tenths of a second for the side to move and
+// shows both clocks in status panels 2 and 3.
+#include <QAction>
+#include <QLabel>
+#include <QLocale>
+#include <QTimer>
+
+#include "MainForm.h"
+#include "ui_MainForm.h"
+
+namespace {
+
+// Seconds in their shortest form: no trailing zeros, no separator for whole numbers, the
+// locale's decimal separator, no digit grouping (123 ticks show 12.3, 10 show 1).
+QString Seconds(std::int32_t ticks) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(ticks / 10.0, 'f', QLocale::FloatingPointShortest);
+}
+
+}  // namespace
+
+void TForm1::Timer1Timer() {
+    wuziqi::GameRecord& record = *GameState;
+    if (record.CurrentColour == wuziqi::White) {
+        ++record.WhiteClock;
+    } else {
+        ++record.BlackClock;
+    }
+    ShowClocks();
+}
+
+void TForm1::ShowClocks() {
+    StatusPanels[2]->setText(QStringLiteral("黑方所用时间: ") + Seconds(GameState->BlackClock) +
+                             QStringLiteral(" 秒"));
+    StatusPanels[3]->setText(QStringLiteral("白方所用时间: ") + Seconds(GameState->WhiteClock) +
+                             QStringLiteral(" 秒"));
+}
+
+void TForm1::Action9Execute() {
+    // The action has flipped its own check mark; the counters carry on where they stood.
+    if (ui->Action9->isChecked()) {
+        Timer1->start();
+    } else {
+        Timer1->stop();
+    }
+}

@@ -1,0 +1,84 @@
+#include "MainForm.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QResizeEvent>
+#include <QShowEvent>
+
+#include "About.h"
+#include "AppInfo.h"
+#include "GameBoard.h"
+#include "ui_MainForm.h"
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()) {
+    ui->setupUi(this);
+    FormCreate();
+}
+
+TForm1::~TForm1() { FormDestroy(); }
+
+void TForm1::FormCreate() {
+    ShowMoveNumbers = false;
+    ComputerFirst = true;
+    LoadBitmaps();
+    GameBoard = std::make_unique<wuziqi::TGameBoard>(this);
+    GameState = std::make_unique<wuziqi::GameRecord>(*GameBoard);
+    HoverPoint = wuziqi::BoardPoint{3, 3};
+    GameState->LastMove = wuziqi::NoLastMove;
+
+    NameToolbarItems();
+    CreateStatusPanels();
+    CreateStartPanel();
+    ConnectCommands();
+    SizeAndCentre();
+}
+
+void TForm1::FormDestroy() {
+    if (GameState) GameState->ClearHistory();
+    GameState.reset();
+    GameBoard.reset();
+    BoardBackground = QImage();
+    WhiteStone = QImage();
+    BlackStone = QImage();
+}
+
+void TForm1::FormShow() { NewGame(); }
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (event->spontaneous() || Shown) return;
+    Shown = true;
+    FormShow();
+    FormResize();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // Before the first show the layout has not placed the image yet; showEvent fits it then.
+    if (Shown) FormResize();
+}
+
+void TForm1::ShowMessage(std::string_view text) {
+    const QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (MessageRecorder) {
+        MessageRecorder->ShowMessage(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, wuziqi::ApplicationTitle(), message, QMessageBox::Ok,
+                    this);
+    box.exec();
+}
+
+void TForm1::SetStatusText(int panel, std::string_view text) {
+    if (panel >= 0 && panel < static_cast<int>(StatusPanels.size())) {
+        StatusPanels[static_cast<std::size_t>(panel)]->setText(
+            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+    if (MessageRecorder) MessageRecorder->SetStatusText(panel, text);
+}
+
+QString TForm1::StatusText(int panel) const {
+    return StatusPanels.at(static_cast<std::size_t>(panel))->text();
+}
+
+const QImage& TForm1::Picture() const { return ui->Image1->Picture(); }

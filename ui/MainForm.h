@@ -1,0 +1,143 @@
+#pragma once
+
+#include <QImage>
+#include <QMainWindow>
+#include <QRect>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "GameRecord.h"
+#include "GameReporter.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTextBrowser;
+class QTimer;
+class QToolButton;
+class TForm2;
+
+namespace Ui {
+class TForm1;
+}
+
+namespace wuziqi {
+class TGameBoard;
+}
+
+// The main window: the board view, the game controller that runs the game on the game record,
+// and the window shell around them (menus, toolbar, status bar, clock, start panel). Its
+// behaviour is split by job over BoardView.cpp, GameController.cpp, GameClock.cpp and
+// WindowShell.cpp; the model reports to it through GameReporter.
+class TForm1 : public QMainWindow, public wuziqi::GameReporter {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // GameReporter: message boxes and status panels.
+    void ShowMessage(std::string_view text) override;
+    void SetStatusText(int panel, std::string_view text) override;
+
+    // Tests take the model's messages (and a copy of the status texts) instead of boxes.
+    void SetMessageRecorder(wuziqi::GameReporter* recorder) { MessageRecorder = recorder; }
+    void SetAboutDialog(TForm2* dialog) { AboutDialog = dialog; }
+
+    wuziqi::GameRecord& Record() { return *GameState; }
+    wuziqi::TGameBoard& Board() { return *GameBoard; }
+    const QImage& Picture() const;
+    QString StatusText(int panel) const;
+
+    // Board view.
+    void RedrawBoard();
+    void DrawPointMarker(int column, int row, QRgb colour);
+    QRect StoneRect(int column, int row) const;
+    bool PixelToPoint(int x, int y, int& column, int& row) const;
+    void FormResize();
+
+    // Game controller.
+    bool PlayStone(int x, int y, std::uint8_t colour);
+    void NewGame();
+
+    int CellSize = 0;  // pixels per board point, set by every full redraw
+    wuziqi::BoardPoint HoverPoint{3, 3};
+    bool ShowMoveNumbers = false;
+    bool ComputerFirst = true;
+
+    static constexpr QRgb PointerMarkerColour = 0xFFFF0000;
+    static constexpr QRgb LastMoveMarkerColour = 0xFF008000;
+
+public slots:
+    void Image1MouseDown(int x, int y);
+    void Image1MouseMove(int x, int y);
+    void Action1Execute();
+    void XPButton1Click();
+    void Action2Execute();
+    void Action3Execute();
+    void Action4Execute();
+    void Action5Execute();
+    void Action8Execute();
+    void Action9Execute();
+    void N5Click();
+    void N8Click();
+    void N11Click();
+    void N12Click();
+    void N13Click();
+    void N14Click();
+    void N16Click();
+    void XPButton2Click();
+    void Timer1Timer();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormDestroy();
+
+    // Window shell set-up (WindowShell.cpp).
+    void ConnectCommands();
+    void NameToolbarItems();
+    void CreateStatusPanels();
+    void CreateStartPanel();
+    QPushButton* CreateRestartButton();
+    QPushButton* CreateStartButton(QWidget* panel);
+    void SizeAndCentre();
+    void FlipBar(QWidget* bar, bool shown);
+
+    // Board view helpers (BoardView.cpp).
+    void LoadBitmaps();
+    void DrawStone(int column, int row, std::uint8_t colour);
+    void DrawMoveNumber(int column, int row, int number);
+    void RepaintPoint(int column, int row);
+
+    // Mirrors the record's step-command states onto Action4 and Action5.
+    void SyncStepCommands();
+    // The mode the next play uses: in review, the one Action8's check mark names.
+    std::uint8_t PlayMode() const;
+    void ComputerMove(int x, int y);
+
+    void ShowClocks();
+
+    std::unique_ptr<Ui::TForm1> ui;
+    std::unique_ptr<wuziqi::TGameBoard> GameBoard;
+    std::unique_ptr<wuziqi::GameRecord> GameState;
+    QImage BoardBackground;
+    QImage WhiteStone;  // transparent where the bitmap is background black
+    QImage BlackStone;
+    QTimer* Timer1 = nullptr;
+    std::array<QLabel*, 5> StatusPanels{};
+    QFrame* Panel3 = nullptr;
+    QTextBrowser* WebBrowser1 = nullptr;
+    QPushButton* XPButton1 = nullptr;
+    QPushButton* XPButton2 = nullptr;
+    TForm2* AboutDialog = nullptr;
+    wuziqi::GameReporter* MessageRecorder = nullptr;
+    bool Shown = false;
+};

@@ -1,0 +1,190 @@
+// The window shell: naming and wiring the commands, the status panels, the restart and start
+// buttons, the start panel, the bars' switches, the web-site command and the window's size.
+#include <QAction>
+#include <QDesktopServices>
+#include <QFont>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+#include "About.h"
+#include "AppInfo.h"
+#include "MainForm.h"
+#include "ui_MainForm.h"
+
+namespace {
+
+// A status-bar panel: its own width when the window has room, narrower (clipped) when not,
+// so the five panels never hold the window wider than the board needs.
+class StatusPanel : public QLabel {
+public:
+    StatusPanel(int width, QWidget* parent) : QLabel(parent), Width(width) {
+        setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+        setFrameShape(QFrame::Panel);
+        setFrameShadow(QFrame::Sunken);
+    }
+    QSize sizeHint() const override { return QSize(Width, QLabel::sizeHint().height()); }
+    QSize minimumSizeHint() const override { return QSize(0, QLabel::minimumSizeHint().height()); }
+
+private:
+    int Width;
+};
+
+constexpr int ToolBarHeight = 26;
+constexpr int StatusBarHeight = 19;
+constexpr int ToolBarGap = 20;
+constexpr int StatusPanelWidths[] = {100, 50, 200, 200, 50};
+// The board image when the window is created, before the first fit.
+constexpr int ImageWidth = 553;
+constexpr int ImageHeight = 478;
+constexpr int BevelsAroundImage = 12;  // three 2-pixel bevels on each side
+
+}  // namespace
+
+void TForm1::NameToolbarItems() {
+    const QList<QAction*> items = ui->ToolBar1->actions();
+    static const char* const names[] = {"ToolButton1", "ToolButton8", "ToolButton2",
+                                        "ToolButton7", "ToolButton9", "ToolButton10",
+                                        "ToolButton5", "ToolButton6", "ToolButton3",
+                                        "ToolButton4"};
+    for (int i = 0; i < items.size() && i < 10; ++i) {
+        QWidget* item = ui->ToolBar1->widgetForAction(items[i]);
+        if (!item) continue;
+        item->setObjectName(QString::fromLatin1(names[i]));
+        if (items[i]->isSeparator()) item->setFixedWidth(ToolBarGap);
+    }
+    ui->ToolBar1->setFixedHeight(ToolBarHeight);
+    XPButton1 = CreateRestartButton();
+    ui->ToolBar1->addWidget(XPButton1);
+}
+
+QPushButton* TForm1::CreateRestartButton() {
+    auto* button = new QPushButton(QStringLiteral("重新开局游戏"), ui->ToolBar1);
+    button->setObjectName(QStringLiteral("XPButton1"));
+    button->setFixedSize(100, 22);
+    QFont font(QStringLiteral("宋体"));
+    font.setPixelSize(12);
+    button->setFont(font);
+    connect(button, &QPushButton::clicked, this, &TForm1::XPButton1Click);
+    return button;
+}
+
+QPushButton* TForm1::CreateStartButton(QWidget* panel) {
+    auto* button = new QPushButton(QStringLiteral("开始游戏"), panel);
+    button->setObjectName(QStringLiteral("XPButton2"));
+    button->setGeometry(96, 160, 145, 41);
+    QFont font(QStringLiteral("宋体"));
+    font.setPixelSize(21);
+    font.setBold(true);
+    button->setFont(font);
+    QPalette colours = button->palette();
+    colours.setColor(QPalette::ButtonText, QColor(128, 0, 128));
+    button->setPalette(colours);
+    connect(button, &QPushButton::clicked, this, &TForm1::XPButton2Click);
+    return button;
+}
+
+void TForm1::CreateStatusPanels() {
+    ui->StatusBar1->setFixedHeight(StatusBarHeight);
+    ui->StatusBar1->setSizeGripEnabled(false);
+    for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
+        auto* panel = new StatusPanel(StatusPanelWidths[i], ui->StatusBar1);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        ui->StatusBar1->addWidget(panel);
+        StatusPanels[i] = panel;
+    }
+}
+
+void TForm1::CreateStartPanel() {
+    // Placed by hand on the window, not in a layout, so resizing the window leaves it be. The
+    // page is bundled with the program: no network request at start-up; links open in the
+    // system's browser.
+    Panel3 = new QFrame(this);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3->setFrameShape(QFrame::NoFrame);
+    Panel3->setGeometry(80, ui->MainMenu1->sizeHint().height() + 128, 335, 283);
+    WebBrowser1 = new QTextBrowser(Panel3);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setGeometry(0, 0, 500, 500);
+    WebBrowser1->setOpenExternalLinks(true);
+    WebBrowser1->setSource(QUrl(QStringLiteral("qrc:/start/index.html")));
+    XPButton2 = CreateStartButton(Panel3);
+    XPButton2->raise();
+    Panel3->raise();
+}
+
+void TForm1::ConnectCommands() {
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+    connect(ui->Image1, &BoardImage::MousePressed, this, &TForm1::Image1MouseDown);
+    connect(ui->Image1, &BoardImage::MouseMoved, this, &TForm1::Image1MouseMove);
+    connect(ui->Action1, &QAction::triggered, this, &TForm1::Action1Execute);
+    connect(ui->Action2, &QAction::triggered, this, &TForm1::Action2Execute);
+    connect(ui->Action3, &QAction::triggered, this, &TForm1::Action3Execute);
+    connect(ui->Action4, &QAction::triggered, this, &TForm1::Action4Execute);
+    connect(ui->Action5, &QAction::triggered, this, &TForm1::Action5Execute);
+    connect(ui->Action8, &QAction::triggered, this, &TForm1::Action8Execute);
+    connect(ui->Action9, &QAction::triggered, this, &TForm1::Action9Execute);
+    connect(ui->N5, &QAction::triggered, this, &TForm1::N5Click);
+    connect(ui->N8, &QAction::triggered, this, &TForm1::N8Click);
+    connect(ui->N11, &QAction::triggered, this, &TForm1::N11Click);
+    connect(ui->N12, &QAction::triggered, this, &TForm1::N12Click);
+    connect(ui->N13, &QAction::triggered, this, &TForm1::N13Click);
+    connect(ui->N14, &QAction::triggered, this, &TForm1::N14Click);
+    connect(ui->N16, &QAction::triggered, this, &TForm1::N16Click);
+    // Action6 (save) and Action7 (open) stay disabled until the saved-game commands arrive.
+}
+
+void TForm1::SizeAndCentre() {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    // The client area that gives the board image its first size, 553 x 478; with an ordinary
+    // window frame the outer size comes to about 573 x 589.
+    const int width = ImageWidth + BevelsAroundImage;
+    const int height = ui->MainMenu1->sizeHint().height() + ToolBarHeight + ImageHeight +
+                       BevelsAroundImage + StatusBarHeight;
+    resize(width, height);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect desktop = screen->availableGeometry();
+        move(desktop.center() - QPoint(width / 2, height / 2));
+    }
+}
+
+void TForm1::FlipBar(QWidget* bar, bool shown) {
+    bar->setVisible(shown);
+    if (shown) {
+        // The resize that follows trims the window until the board is square again.
+        resize(width(), height() + 50);
+    } else {
+        // Hiding a bar changes the board area but not the window: fit directly.
+        if (layout()) layout()->activate();
+        FormResize();
+    }
+}
+
+void TForm1::N13Click() { FlipBar(ui->StatusBar1, ui->N13->isChecked()); }
+
+void TForm1::N14Click() { FlipBar(ui->ToolBar1, ui->N14->isChecked()); }
+
+void TForm1::N5Click() {
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(wuziqi::HomePageAddress)));
+}
+
+void TForm1::XPButton2Click() { Panel3->hide(); }
+
+void TForm1::Action2Execute() { close(); }
+
+void TForm1::Action3Execute() {
+    if (AboutDialog) AboutDialog->exec();
+}
