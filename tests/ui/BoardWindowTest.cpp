@@ -1,16 +1,348 @@
+// The playable game in the real main window: the first game, clicks and the computer's
+// answers, stepping through the moves, the pixel mapping, the fit to a square board, the
+// exclusive-or markers, move numbers and win messages.
+#include <QLabel>
 #include <QtTest>
+#include <string>
+#include <vector>
 
-#include "WindowFixture.h"
 #include "GameBoard.h"
+#include "ReviewStart.h"
+#include "WindowFixture.h"
+
+using wuziqi::BoardPoint;
+
+namespace {
+
+// The pixel just above the top-left corner arm of a point's marker: the marker covers it, while
+// no stone, grid line or number does.
+QPoint MarkerPixel(const TForm1& form, int column, int row) {
+    const int c = form.CellSize;
+    return QPoint(column * c - c / 2 + 3, row * c - c / 2 + 1);
+}
+
+QRgb Xor(QRgb a, QRgb b) { return 0xFF000000u | ((a ^ b) & 0x00FFFFFFu); }
+
+}  // namespace
 
 class BoardWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void probe() {
+    void firstShownWindowHoldsTheComputersOpeningStone() {
         ShownWindow w;
-        qDebug() << w.image->size() << w.form->size() << w.form->CellSize;
-        qDebug() << w.form->StatusText(0);
+        TForm1& form = *w.form;
+        const wuziqi::GameRecord& record = form.Record();
+
+        QCOMPARE(form.Board().GetCell(8, 8), wuziqi::Black);
+        QCOMPARE(record.HistoryCursor, 1);
+        QCOMPARE(record.CurrentColour, std::uint8_t{wuziqi::White});
+        QVERIFY(record.LastMove == (BoardPoint{8, 8}));
+        QVERIFY(!w.Action("Action4")->isEnabled());
+        QVERIFY(!w.Action("Action5")->isEnabled());
+        QVERIFY(w.reporter.messages.empty());
+
+        // The green marker stands on (8, 8) and the red one on (3, 3): a picture drawn with
+        // the markers elsewhere differs there by exactly the marker colours.
+        const QImage shown = form.Picture();
+        form.Record().LastMove = BoardPoint{1, 1};
+        form.HoverPoint = BoardPoint{1, 1};
+        form.RedrawBoard();
+        const QImage bare = form.Picture();
+        const QPoint green = MarkerPixel(form, 8, 8);
+        const QPoint red = MarkerPixel(form, 3, 3);
+        QCOMPARE(shown.pixel(green), Xor(bare.pixel(green), TForm1::LastMoveMarkerColour));
+        QCOMPARE(shown.pixel(red), Xor(bare.pixel(red), TForm1::PointerMarkerColour));
+    }
+
+    void thePersonsClickIsAnsweredByTheComputer() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        w.Click(7, 7);
+
+        const wuziqi::GameRecord& record = form.Record();
+        QCOMPARE(record.HistoryCursor, 3);
+        QCOMPARE(record.MoveHistory.size(), std::size_t{3});
+        QVERIFY(record.MoveHistory[1] == (wuziqi::MoveRecord{7, 7}));
+        QCOMPARE(form.Board().GetCell(7, 7), wuziqi::White);
+        const wuziqi::MoveRecord reply = record.MoveHistory[2];
+        QCOMPARE(form.Board().GetCell(reply.x, reply.y), wuziqi::Black);
+        QVERIFY(record.LastMove == (BoardPoint{reply.x, reply.y}));
+        QCOMPARE(record.CurrentColour, std::uint8_t{wuziqi::White});
+        QVERIFY(w.Action("Action4")->isEnabled());
+        QVERIFY(!w.Action("Action5")->isEnabled());
+        QVERIFY(w.reporter.panels.count(0) == 1);  // the computer's verdict was written
+        QVERIFY(w.reporter.messages.empty());
+
+        // A click on a taken point is refused and changes nothing else.
+        w.Click(7, 7);
+        QCOMPARE(w.reporter.messages, std::vector<std::string>{" Set Wrong!"});
+        QCOMPARE(record.HistoryCursor, 3);
+        QCOMPARE(record.CurrentColour, std::uint8_t{wuziqi::White});
+    }
+
+    void stepsMoveTwoStonesAgainstTheComputer() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        w.Click(7, 7);
+        const wuziqi::MoveRecord reply = form.Record().MoveHistory[2];
+
+        w.Action("Action4")->trigger();
+        const wuziqi::GameRecord& record = form.Record();
+        QCOMPARE(record.HistoryCursor, 1);
+        QCOMPARE(record.CurrentColour, std::uint8_t{wuziqi::White});
+        QCOMPARE(form.Board().GetCell(7, 7), wuziqi::Empty);
+        QCOMPARE(form.Board().GetCell(reply.x, reply.y), wuziqi::Empty);
+        QVERIFY(record.LastMove == (BoardPoint{8, 8}));
+        QVERIFY(!w.Action("Action4")->isEnabled());
+        QVERIFY(w.Action("Action5")->isEnabled());
+
+        w.Action("Action5")->trigger();
+        QCOMPARE(record.HistoryCursor, 3);
+        QCOMPARE(form.Board().GetCell(7, 7), wuziqi::White);
+        QCOMPARE(form.Board().GetCell(reply.x, reply.y), wuziqi::Black);
+        QVERIFY(w.Action("Action4")->isEnabled());
+        QVERIFY(!w.Action("Action5")->isEnabled());
+    }
+
+    void stepsMoveOneStoneBetweenTwoPlayers() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        w.Action("Action8")->trigger();  // two players
+        QVERIFY(!w.Action("N16")->isEnabled());
+        w.Click(9, 9);
+        w.Click(7, 9);
+        w.Click(6, 6);
+        const wuziqi::GameRecord& record = form.Record();
+        QCOMPARE(record.HistoryCursor, 4);
+        QCOMPARE(form.Board().GetCell(7, 9), wuziqi::Black);
+        QCOMPARE(form.Board().GetCell(6, 6), wuziqi::White);
+
+        w.Action("Action4")->trigger();
+        QCOMPARE(record.HistoryCursor, 3);
+        QCOMPARE(form.Board().GetCell(6, 6), wuziqi::Empty);
+        QCOMPARE(record.CurrentColour, std::uint8_t{wuziqi::White});
+        QVERIFY(w.Action("Action5")->isEnabled());
+
+        w.Action("Action4")->trigger();
+        w.Action("Action4")->trigger();
+        QCOMPARE(record.HistoryCursor, 1);
+        QCOMPARE(record.CurrentColour, std::uint8_t{wuziqi::White});
+        w.Click(1, 15);  // drops the three stepped-over moves
+        QCOMPARE(record.MoveHistory.size(), std::size_t{2});
+        QVERIFY(record.MoveHistory[1] == (wuziqi::MoveRecord{1, 15}));
+        QVERIFY(!w.Action("Action5")->isEnabled());
+        QCOMPARE(form.Board().GetCell(9, 9), wuziqi::Empty);
+    }
+
+    void pixelsMapToPointsUpToTheEdges() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        QCOMPARE(form.CellSize, 29);
+        int column = 0;
+        int row = 0;
+        QVERIFY(form.PixelToPoint(0, 0, column, row));
+        QCOMPARE(column, 1);
+        QVERIFY(form.PixelToPoint(42, 448, column, row));
+        QCOMPARE(column, 1);
+        QCOMPARE(row, 15);
+        QVERIFY(form.PixelToPoint(43, 43, column, row));
+        QCOMPARE(column, 2);
+        QVERIFY(!form.PixelToPoint(449, 100, column, row));
+        QVERIFY(!form.PixelToPoint(100, 449, column, row));
+
+        // Real clicks: the margin pixel 0 plays on the first point, pixel 449 plays nothing.
+        w.Action("Action8")->trigger();
+        w.ClickPixel(QPoint(449, 200));
+        QCOMPARE(form.Record().HistoryCursor, 1);
+        w.ClickPixel(QPoint(0, 448));
+        QCOMPARE(form.Board().GetCell(1, 15), wuziqi::White);
+    }
+
+    void theWindowIsFittedToASquareBoardOf16Cells() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        // Created with a 553 x 478 image, the first show fits it to 464 x 464.
+        QCOMPARE(w.image->size(), QSize(464, 464));
+        QCOMPARE(form.Picture().size(), QSize(464, 464));
+
+        form.resize(form.width() + 100, form.height() + 37);
+        QCOMPARE(w.image->width(), w.image->height());
+        QCOMPARE(w.image->width() % 16, 0);
+        QCOMPARE(form.CellSize, w.image->width() / 16);
+        QCOMPARE(form.Picture().size(), w.image->size());
+        QCOMPARE(form.Board().GetCell(8, 8), wuziqi::Black);  // a resize keeps the game
+    }
+
+    void markersMovedByThePointerRestoreEveryPixel() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        w.MoveTo(w.PixelOf(5, 5));
+        QCOMPARE(form.StatusText(1), QStringLiteral("5 : 5"));
+        const QImage atFive = form.Picture();
+
+        // Within one point nothing is drawn, but the panel is written each time.
+        form.findChild<QLabel*>(QStringLiteral("StatusPanel1"))->clear();
+        w.MoveTo(w.PixelOf(5, 5) + QPoint(3, 2));
+        QCOMPARE(form.Picture(), atFive);
+        QCOMPARE(form.StatusText(1), QStringLiteral("5 : 5"));
+
+        w.MoveTo(w.PixelOf(12, 4));
+        QCOMPARE(form.StatusText(1), QStringLiteral("12 : 4"));
+        QVERIFY(form.Picture() != atFive);
+        QVERIFY(form.HoverPoint == (BoardPoint{12, 4}));
+        w.MoveTo(w.PixelOf(5, 5));
+        QCOMPARE(form.Picture(), atFive);
+
+        // The pointer marker over the last-move marker, and away again.
+        w.MoveTo(w.PixelOf(8, 8));
+        w.MoveTo(w.PixelOf(5, 5));
+        QCOMPARE(form.Picture(), atFive);
+
+        // Outside the board nothing changes.
+        w.MoveTo(QPoint(460, 460));
+        QCOMPARE(form.StatusText(1), QStringLiteral("5 : 5"));
+        QVERIFY(form.HoverPoint == (BoardPoint{5, 5}));
+    }
+
+    void placingAStoneDrawsOnlyItsOwnSquare() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        w.Action("Action8")->trigger();
+        const QImage before = form.Picture();
+        w.Click(3, 12);
+        const QImage after = form.Picture();
+        const int c = form.CellSize;
+        // Every changed pixel lies in the squares of (3, 12) and of the old last move (8, 8).
+        const QRect newSquare(3 * c - c, 12 * c - c, 2 * c, 2 * c);
+        const QRect oldSquare(8 * c - c, 8 * c - c, 2 * c, 2 * c);
+        int changed = 0;
+        for (int y = 0; y < after.height(); ++y) {
+            for (int x = 0; x < after.width(); ++x) {
+                if (before.pixel(x, y) == after.pixel(x, y)) continue;
+                ++changed;
+                QVERIFY2(newSquare.contains(x, y) || oldSquare.contains(x, y),
+                         qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+            }
+        }
+        QVERIFY(changed > 0);
+    }
+
+    void moveNumbersFollowTheCursor() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        w.Action("Action8")->trigger();
+        w.Click(4, 4);
+        w.Click(12, 12);  // move 3, Black
+        const int c = form.CellSize;
+        auto numberCorner = [&](int column, int row) {
+            return form.Picture().pixel(column * c - 5, row * c - 5);
+        };
+        const QRgb white = qRgb(255, 255, 255);
+        const QRgb withoutNumber = numberCorner(12, 12);
+        QVERIFY(withoutNumber != white);
+
+        w.Action("N8")->trigger();
+        QVERIFY(form.ShowMoveNumbers);
+        QCOMPARE(numberCorner(8, 8), white);
+        QCOMPARE(numberCorner(12, 12), white);
+
+        w.Action("Action4")->trigger();
+        QCOMPARE(numberCorner(8, 8), white);
+        QCOMPARE(numberCorner(4, 4), white);
+        QVERIFY(numberCorner(12, 12) != white);  // moves stepped over are not numbered
+
+        // A new stone shows its own number at once.
+        w.Click(2, 13);
+        QCOMPARE(numberCorner(2, 13), white);
+
+        w.Action("N8")->trigger();
+        QVERIFY(!form.ShowMoveNumbers);
+        QVERIFY(numberCorner(8, 8) != white);
+    }
+
+    void aWinIsAnnouncedOnceAndPlayGoesOn() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        w.Action("Action8")->trigger();  // Black stands at (8, 8); White to move
+        for (int k = 1; k <= 4; ++k) {
+            w.Click(k, 1);      // White along the top row
+            w.Click(8, 8 + k);  // Black down the column
+        }
+        QCOMPARE(w.reporter.messages, std::vector<std::string>{"Black Win!"});
+        QCOMPARE(form.Board().GetCell(8, 12), wuziqi::Black);
+
+        w.Click(5, 1);  // play goes on: White completes five of its own
+        QCOMPARE(w.reporter.messages, (std::vector<std::string>{"Black Win!", "White Win!"}));
+        w.Click(15, 15);
+        QCOMPARE(form.Board().GetCell(15, 15), wuziqi::Black);
+        QCOMPARE(w.reporter.messages.size(), std::size_t{2});
+    }
+
+    void theComputerAnswersTheWinningStoneAsWell() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        w.form->ComputerFirst = false;
+        form.NewGame();  // the person plays Black; place four black stones without replies
+        for (int k = 4; k <= 7; ++k) form.Board().Place(k, 3, wuziqi::Black);
+        w.Click(8, 3);
+        QCOMPARE(w.reporter.messages, std::vector<std::string>{"Black Win!"});
+        QCOMPARE(form.Record().HistoryCursor, 2);  // the computer still replied
+        QCOMPARE(form.Record().CurrentColour, std::uint8_t{wuziqi::Black});
+    }
+
+    void aNewGameLeavesTheReviewOfALoadedGame() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        wuziqi::StartReview(form.Record(), {{8, 8}, {9, 9}, {7, 9}});
+        form.RedrawBoard();
+        QCOMPARE(form.Record().GameMode, wuziqi::ModeReview);
+
+        form.NewGame();
+        const wuziqi::GameRecord& record = form.Record();
+        QCOMPARE(record.GameMode, wuziqi::ModeAgainstComputer);  // Action8 is checked
+        QCOMPARE(record.HistoryCursor, 1);  // the opening stone is recorded
+        QVERIFY(record.MoveHistory[0] == (wuziqi::MoveRecord{8, 8}));
+        w.Click(7, 7);
+        QCOMPARE(record.HistoryCursor, 3);
+        QCOMPARE(form.Board().GetCell(7, 7), wuziqi::White);
+    }
+
+    void modeItemsInReviewCompareWithThePendingMode() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        wuziqi::StartReview(form.Record(), {{8, 8}, {9, 9}});
+        // Pending: against the computer (Action8 checked). Choosing it again changes nothing.
+        w.Action("N11")->trigger();
+        QVERIFY(w.Action("Action8")->isChecked());
+        QCOMPARE(form.Record().GameMode, wuziqi::ModeReview);
+
+        w.Action("N12")->trigger();
+        QVERIFY(!w.Action("Action8")->isChecked());
+        QVERIFY(w.Action("N12")->isChecked());
+        QVERIFY(!w.Action("N11")->isChecked());
+        QCOMPARE(form.Record().GameMode, wuziqi::ModeTwoPlayers);
+
+        // Outside review the items switch as before.
+        w.Action("N11")->trigger();
+        QCOMPARE(form.Record().GameMode, wuziqi::ModeAgainstComputer);
+        QVERIFY(w.Action("Action8")->isChecked());
+        QVERIFY(w.Action("N16")->isEnabled());
+    }
+
+    void withoutComputerFirstTheBoardStartsEmpty() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        w.Action("N16")->trigger();
+        QVERIFY(!form.ComputerFirst);
+        w.Action("Action1")->trigger();
+        QCOMPARE(form.Board().GetCell(8, 8), wuziqi::Empty);
+        QCOMPARE(form.Record().CurrentColour, std::uint8_t{wuziqi::Black});
+        QCOMPARE(form.Record().HistoryCursor, 0);
+
+        w.Click(8, 8);  // the person opens; the computer answers at once
+        QCOMPARE(form.Record().HistoryCursor, 2);
+        QCOMPARE(form.StatusText(0), QStringLiteral(" "));
     }
 };
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QPoint>
 #include <QTest>
 #include <memory>
@@ -28,7 +30,12 @@ struct ShownWindow {
 
     void ClickPixel(QPoint pixel) { QTest::mouseClick(image, Qt::LeftButton, {}, pixel); }
     void Click(int column, int row) { ClickPixel(PixelOf(column, row)); }
-    void MoveTo(QPoint pixel) { QTest::mouseMove(image, pixel); }
+    // A pointer movement with no button held, delivered to the image as the window system would.
+    void MoveTo(QPoint pixel) {
+        QMouseEvent move(QEvent::MouseMove, pixel, image->mapToGlobal(pixel), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(image, &move);
+    }
 
     wuziqi::testing::RecordingReporter reporter;
     std::unique_ptr<TForm1> form;
