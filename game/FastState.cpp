@@ -183,6 +183,7 @@ void FastList::Remove(std::uint16_t k) {
 
 FastList FastList::From(const CandidateList& list) {
     FastList fast;
+    fast.Clear();
     for (int i = 0; i < Size; ++i) {
         const CandidateEntry& e = list.slots[i];
         fast.level[i] = e.level;

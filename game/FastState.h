@@ -3,6 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "CellState.h"
 #include "Evaluation.h"
@@ -18,7 +21,8 @@ struct FastList {
     static constexpr int Size = CandidateList::Size;
     Level level[Size];
     std::int32_t levelSum[Size];
-    std::uint16_t key[Size];  // x * 256 + y; 0 for a free slot
+    // x * 256 + y; 0 for a free slot. Padded to 16 so that one compare covers the list.
+    alignas(16) std::uint16_t key[16];
 
     static std::uint16_t Key(int x, int y) { return static_cast<std::uint16_t>(x * 256 + y); }
     static int KeyX(std::uint16_t key) { return key >> 8; }
