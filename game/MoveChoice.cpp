@@ -143,6 +143,9 @@ void ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int 
     };
     FastSearch search(board, counts);
     const std::uint8_t opp = Opponent(own, reporter);
+    // A colour other than Black or White has no candidate list to search: the wrong call
+    // has been reported, and the point is left as the caller gave it.
+    if (own != Black && own != White) return;
 
     const RootCandidates root = BuildCandidates(board);
     FastState s0;

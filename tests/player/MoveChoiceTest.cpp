@@ -122,6 +122,12 @@ TEST_P(MoveChoiceTest, DepthBelowOneLeavesPointAndPanelAlone) {
     EXPECT_TRUE(reporter.statusWrites.empty());
 }
 
+TEST_P(MoveChoiceTest, AColourThatIsNoColourIsReportedAndNothingElseHappens) {
+    EXPECT_EQ(Choose({{8, 8, Black}}, Empty), Point(8, 8));
+    EXPECT_EQ(reporter.messages, std::vector<std::string>{" Type Error! "});
+    EXPECT_TRUE(reporter.statusWrites.empty());
+}
+
 TEST_P(MoveChoiceTest, DepthOneStillSeesAFiveOrOpenFourOnTopButNothingDeeper) {
     EXPECT_EQ(Choose({{5, 8, White}, {6, 8, White}, {7, 8, White}, {4, 4, Black}}, White, 1),
               Point(8, 8));
