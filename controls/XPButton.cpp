@@ -224,6 +224,16 @@ void TXPButton::LeaveHot() {
     update();
 }
 
+void TXPButton::StartHoverWatch() {
+    if (g_hoveredButton) g_hoveredButton->LeaveHot();
+    // No highlight while the application has no active window.
+    if (QApplication::activeWindow() == nullptr) return;
+    g_hoverTimer->stop();
+    g_hoveredButton = this;
+    g_hoverTimer->start();
+    EnterHot();
+}
+
 void TXPButton::StopHoverWatch() {
     if (g_hoveredButton != this) return;
     if (g_hoverTimer) g_hoverTimer->stop();
@@ -247,7 +257,13 @@ void TXPButton::SyncHotState() {
     if (!isEnabled()) return;
     if (IsUnderPointer(QCursor::pos())) {
         isHot_ = false;
-        EnterHot();
+        // The timer must watch a button that lights up here (after being enabled again, say),
+        // or its highlight would stay on after the pointer has gone.
+        if (g_hoveredButton != this) {
+            StartHoverWatch();
+        } else {
+            EnterHot();
+        }
     } else {
         isHot_ = true;
         LeaveHot();
@@ -273,16 +289,7 @@ void TXPButton::mouseDoubleClickEvent(QMouseEvent* event) {
 void TXPButton::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
     const QPoint global = event->globalPosition().toPoint();
-    if (g_hoveredButton != this && IsUnderPointer(global)) {
-        if (g_hoveredButton) g_hoveredButton->LeaveHot();
-        // No highlight while the application has no active window.
-        if (QApplication::activeWindow() != nullptr) {
-            g_hoverTimer->stop();
-            g_hoveredButton = this;
-            g_hoverTimer->start();
-            EnterHot();
-        }
-    }
+    if (g_hoveredButton != this && IsUnderPointer(global)) StartHoverWatch();
     if (isTracking_) {
         const QPoint p = event->position().toPoint();
         // The row just below the client area still counts as inside.

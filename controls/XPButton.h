@@ -141,6 +141,7 @@ private:
     // Hover highlight.
     void EnterHot();
     void LeaveHot();
+    void StartHoverWatch();
     void StopHoverWatch();
     void HoverTick();
     void SyncHotState();

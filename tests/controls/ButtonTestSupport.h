@@ -74,7 +74,10 @@ inline QRect BoundsOf(const std::vector<QPoint>& points) {
 
 // Moves the headless pointer to a point of the widget and lets the move arrive.
 inline void PointAt(QWidget* widget, QPoint local) {
-    QCursor::setPos(widget->mapToGlobal(local));
+    const QPoint global = widget->mapToGlobal(local);
+    // Setting the pointer where it already is sends no move, and a new window may lie there.
+    if (QCursor::pos() == global) QCursor::setPos(global + QPoint(0, 1));
+    QCursor::setPos(global);
     QCoreApplication::processEvents();
 }
 
