@@ -332,16 +332,16 @@ def icon_save():
 def icon_exit():
     c = Canvas(16, 16)
     frame = (110, 70, 30)
-    outlined(c, rect(7, 1, 15, 15), rect(8, 2, 14, 15), frame, (40, 30, 25))  # dark doorway
-    c.fill(polygon([(14, 2), (11, 3.5), (11, 15), (14, 15)]), (190, 130, 60))  # the open door
-    c.fill(circle(11.9, 9, 0.6), (250, 220, 120))
-    person = (20, 120, 60)
-    c.fill(circle(5, 2.6, 1.6), person)
-    c.fill(polyline([(5, 5), (4.5, 9.5)], 2.2), person)
-    limbs = [[(4.5, 9.5), (2, 11.5), (1.5, 14.5)], [(4.5, 9.5), (6.5, 12), (6.5, 15)],
-             [(5, 5.5), (2.5, 7.5), (1.5, 9)], [(5, 5.5), (7.5, 7), (9, 6)]]
+    outlined(c, rect(8, 1, 16, 16), rect(9, 2, 15, 16), frame, (40, 30, 25))  # dark doorway
+    c.fill(polygon([(15, 2), (12, 3.5), (12, 16), (15, 16)]), (190, 130, 60))  # the open door
+    c.fill(circle(12.9, 9.5, 0.6), (250, 220, 120))
+    person = (20, 120, 60)  # walking out to the left
+    c.fill(circle(4.5, 2.5, 1.7), person)
+    c.fill(rect(3, 4.6, 5.6, 9.6), person)
+    limbs = [[(3.6, 9), (1.5, 11.5), (1.5, 14.5)], [(4.8, 9), (6, 11.5), (7.5, 14.5)],
+             [(3.6, 5.6), (1.5, 8.5)], [(5, 5.6), (7.5, 7.8)]]
     for limb in limbs:
-        c.fill(polyline(limb, 1.4), person)
+        c.fill(polyline(limb, 1.5), person)
     return c
 
 
@@ -387,10 +387,11 @@ def program_icon(size):
     scale = 200.0 / size
     c.fill(round_rect(inset, inset, size - inset, size - inset, corner * 0.7),
            lambda x, y: wood_colour(x * scale, y * scale * 0.995))
-    lo = inset + 2.6 * s
-    hi = size - inset - 2.6 * s
-    step = (hi - lo) / (lines - 1)
-    width = max(0.9, 0.55 * s)
+    # Whole-pixel grid spacing and line widths keep the grid crisp at every size.
+    width = max(1, int(round(0.55 * s)))
+    step = int((size - 2 * (inset + (3.2 if lines == 5 else 2.2) * s)) // (lines - 1))
+    lo = (size - step * (lines - 1)) // 2 + (0.5 if width % 2 else 0.0)
+    hi = lo + step * (lines - 1)
     ink = (70, 45, 20)
     for k in range(lines):
         p = lo + k * step
@@ -414,6 +415,10 @@ def program_icon(size):
         stone(i, j, True)
     for i, j in blacks:
         stone(i, j, False)
+    if size >= 64:  # mark the winning row
+        (i0, j0), (i1, j1) = blacks[0], blacks[-1]
+        c.fill(polyline([(lo + i0 * step, lo + j0 * step), (lo + i1 * step, lo + j1 * step)],
+                        max(1.5, 0.7 * s)), (220, 30, 30, 190))
     return c
 
 
@@ -1168,7 +1173,8 @@ def main():
         for label, pictures, factor, columns in (
                 ("glyphs", glyphs, 10, 6), ("toolbar", toolbar, 12, 7),
                 ("stones", [white, black, wood], 3, 3),
-                ("program", [program[s] for s in ICON_SIZES[:3]], 2, 3)):
+                ("program", [program[s] for s in ICON_SIZES[:3]], 2, 3),
+                ("program32", [program[32]], 8, 1)):
             w, h, rows = sheet(pictures, factor, columns=columns)
             write_png(os.path.join(args.preview, label + ".png"), w, h, rows, False)
         w, h, rows = sheet([program[256]], 1)
