@@ -28,15 +28,12 @@ struct LiveTable {
 };
 const LiveTable Live;
 
-void Refresh(FastState& state, const TGameBoard& board, int colour, int x, int y) {
-    if (board.Grid[x][y] != Empty) return;
-    const Level* four = &state.levels.At(colour, x, y, 0);
+// Re-files one empty point in a list; `four` points at its four direction levels.
+void Refresh(FastList& list, const Level* four, std::uint16_t key) {
     const Level max = std::max(std::max(four[0], four[1]), std::max(four[2], four[3]));
     const std::int32_t sum = four[0] + four[1] + four[2] + four[3];
-    FastList& list = state.List(colour);
-    const std::uint16_t key = FastList::Key(x, y);
 
-    int k = list.Find(key);
+    const int k = list.Find(key);
     if (k < Size) {
         int target = k;
         if (k > 0 && list.level[k - 1] < max) {
@@ -76,6 +73,22 @@ void Refresh(FastState& state, const TGameBoard& board, int colour, int x, int y
     list.key[j] = key;
 }
 
+// Live levels by the window's stones as forward bits (bit t for the window's cell t),
+// the reverse of the threat map's masks.
+struct ForwardTable {
+    Level levels[32][5] = {};
+    ForwardTable() {
+        for (int forward = 0; forward < 32; ++forward) {
+            int mask = 0;
+            for (int t = 0; t < 5; ++t)
+                if (forward & (1 << t)) mask |= 1 << (4 - t);
+            for (int t = 0; t < 5; ++t)
+                levels[forward][t] = Live.levels[mask][t];
+        }
+    }
+};
+const ForwardTable Forward;
+
 bool ThreeIsDead(std::uint8_t left, std::uint8_t right, std::uint8_t right2, std::uint8_t first) {
     if (left == Empty && right == Empty) return false;
     if (left == Empty) return true;
@@ -84,72 +97,94 @@ bool ThreeIsDead(std::uint8_t left, std::uint8_t right, std::uint8_t right2, std
     return true;
 }
 
-constexpr int Reach = 9;
-constexpr int Offset = Reach + 1;
-constexpr int NearReach = 5;
+// Set bits of a five-bit window, without relying on a popcount instruction.
+constexpr std::array<std::uint8_t, 32> StoneCount = [] {
+    std::array<std::uint8_t, 32> counts{};
+    for (int m = 0; m < 32; ++m)
+        for (int t = 0; t < 5; ++t)
+            counts[m] += (m >> t) & 1;
+    return counts;
+}();
 
-void ScanTrialLine(FastState& state, const TGameBoard& board, int x0, int y0, int d) {
-    int dx = 0, dy = 0;
-    DirectionStep(d, dx, dy);
-    std::uint8_t line[2 * Reach + 4] = {};  // offsets -10..11, Border where not reached
-    auto cell = [&](int k) { return line[k + Offset]; };
+constexpr int Reach = 9;
+constexpr int Offset = Reach + 1;  // line index of offset 0; indices cover offsets -10..11
+constexpr int NearReach = 5;
+constexpr int LevelsPerColumn = BoardSize * DirectionCount;
+
+// One line of the update, for the direction with step (DX, DY): the same steps as
+// TrialScanLine, with the line's cells also kept as bit sets so that a window is judged
+// with a few shifts.
+template <int DX, int DY, int D>
+void ScanTrialLine(FastState& state, const TGameBoard& board, int x0, int y0) {
+    constexpr int LevelStep = DX * LevelsPerColumn + DY * DirectionCount;
+    constexpr int KeyStep = DX * 256 + DY;
+
+    std::uint8_t line[2 * Reach + 4] = {};  // Border where the walk did not reach
+    std::uint32_t bits[4] = {};             // per cell state: bit (offset + Offset)
     for (int k = 0; k <= Reach; ++k) {
-        const CellState c = board.Grid[x0 + k * dx][y0 + k * dy];
+        const CellState c = board.Grid[x0 + k * DX][y0 + k * DY];
         if (c == Border) break;
         line[k + Offset] = c;
     }
     for (int k = -1; k >= -Reach; --k) {
-        const CellState c = board.Grid[x0 + k * dx][y0 + k * dy];
+        const CellState c = board.Grid[x0 + k * DX][y0 + k * DY];
         if (c == Border) break;
         line[k + Offset] = c;
     }
-    const std::uint8_t stone = cell(0);
-    const std::uint8_t other = stone == Black ? White : Black;
-    bool raised[2][2 * NearReach + 1] = {};
+    for (int j = 0; j < 2 * Reach + 4; ++j)
+        bits[line[j]] |= 1u << j;
 
-    auto takeDown = [&](int k) {
-        const int px = x0 + k * dx, py = y0 + k * dy;
-        state.levels.At(other, px, py, d) = 0;
-        if (k != 0) Refresh(state, board, other, px, py);
-    };
-    for (int k = 0; k <= NearReach && cell(k) != Border; ++k)
-        takeDown(k);
-    for (int k = -1; k >= -NearReach && cell(k) != Border; --k)
-        takeDown(k);
+    const std::uint8_t stone = line[Offset];
+    const std::uint8_t other = stone == Black ? White : Black;
+    const int origin = (x0 - 1) * LevelsPerColumn + (y0 - 1) * DirectionCount;
+    Level* base[2] = {&state.levels.values[0][0][0][0] + origin,
+                      &state.levels.values[1][0][0][0] + origin};
+    const std::uint16_t key0 = FastList::Key(x0, y0);
+    auto point = [&](int colour, int k) { return base[colour - Black] + k * LevelStep; };
+    unsigned raised[2] = {};  // bit k + NearReach
+
+    FastList& otherList = state.List(other);
+    point(other, 0)[D] = 0;
+    for (int k = 1; k <= NearReach && line[k + Offset] != Border; ++k) {
+        Level* four = point(other, k);
+        four[D] = 0;
+        if (line[k + Offset] == Empty) Refresh(otherList, four, key0 + k * KeyStep);
+    }
+    for (int k = -1; k >= -NearReach && line[k + Offset] != Border; --k) {
+        Level* four = point(other, k);
+        four[D] = 0;
+        if (line[k + Offset] == Empty) Refresh(otherList, four, key0 + k * KeyStep);
+    }
 
     auto window = [&](int& i, int lo, int hi, std::uint8_t c, std::uint8_t b) {
-        if (cell(i) == Border || cell(i) == b) return;
-        int count = 0;
-        unsigned mask = 0;
-        for (int k = i; k <= i + 4; ++k) {
-            const std::uint8_t v = cell(k);
-            if (v == c) {
-                ++count;
-                mask |= 1u << (4 - (k - i));
-            } else if (v != Empty) {
-                i = k;
-                return;
-            }
+        const int j = i + Offset;
+        const std::uint32_t closed = ((bits[b] | bits[Border]) >> j) & 0x1F;
+        if (closed) {
+            i += __builtin_ctz(closed);  // at the first blocker; the caller goes on past it
+            return;
         }
+        const unsigned stones = (bits[c] >> j) & 0x1F;
+        const int count = StoneCount[stones];
         if (count < 2 || count == 5) return;
         Level dead[5];
-        const Level* levels = Live.levels[mask];
+        const Level* levels = Forward.levels[stones];
         if (count < 4) {
-            const std::uint8_t left = cell(i - 1), right = cell(i + 5);
+            const std::uint8_t left = line[j - 1], right = line[j + 5];
             const bool isDead =
-                count == 3 ? ThreeIsDead(left, right, cell(i + 6), cell(i))
+                count == 3 ? ThreeIsDead(left, right, line[j + 6], line[j])
                            : (left == Border || left == b || right == Border || right == b);
             if (isDead) {
                 std::fill(dead, dead + 5, DeadLevel(count));
                 levels = dead;
             }
         }
-        for (int k = std::max(i, lo); k <= std::min(i + 4, hi); ++k) {
-            if (cell(k) != Empty) continue;
-            Level& level = state.levels.At(c, x0 + k * dx, y0 + k * dy, d);
+        const int from = std::max(i, lo), to = std::min(i + 4, hi);
+        for (int k = from; k <= to; ++k) {
+            if (line[k + Offset] != Empty) continue;
+            Level& level = point(c, k)[D];
             if (levels[k - i] > level) {
                 level = levels[k - i];
-                raised[c - Black][k + NearReach] = true;
+                raised[c - Black] |= 1u << (k + NearReach);
             }
         }
     };
@@ -160,10 +195,13 @@ void ScanTrialLine(FastState& state, const TGameBoard& board, int x0, int y0, in
     for (int i = -4; i <= 0; ++i)
         window(i, -5, 5, stone, other);
 
-    for (int c = Black; c <= White; ++c)
-        for (int k = -NearReach; k <= NearReach; ++k)
-            if (raised[c - Black][k + NearReach])
-                Refresh(state, board, c, x0 + k * dx, y0 + k * dy);
+    for (int c = Black; c <= White; ++c) {
+        FastList& list = state.List(c);
+        for (unsigned r = raised[c - Black]; r; r &= r - 1) {
+            const int k = __builtin_ctz(r) - NearReach;
+            Refresh(list, point(c, k), key0 + k * KeyStep);
+        }
+    }
 }
 
 }  // namespace
@@ -194,8 +232,10 @@ FastList FastList::From(const CandidateList& list) {
 }
 
 void FastUpdateAfterStone(FastState& state, const TGameBoard& board, int x, int y) {
-    for (int d = 0; d < DirectionCount; ++d)
-        ScanTrialLine(state, board, x, y, d);
+    ScanTrialLine<1, 0, 0>(state, board, x, y);
+    ScanTrialLine<1, 1, 1>(state, board, x, y);
+    ScanTrialLine<0, 1, 2>(state, board, x, y);
+    ScanTrialLine<-1, 1, 3>(state, board, x, y);
 }
 
 }  // namespace wuziqi
