@@ -55,6 +55,8 @@ void GameRecord::ClearHistory() {
 }
 
 // As Opponent: White after Black, Black after anything else.
-void GameRecord::SwitchColour() { CurrentColour = CurrentColour == Black ? White : Black; }
+void GameRecord::SwitchColour() {
+    CurrentColour = CurrentColour == Black ? White : Black;
+}
 
 }  // namespace wuziqi

@@ -33,14 +33,14 @@ inline constexpr BoardPoint NoLastMove{1, 1};
 // the enabled states of the previous-move and next-move commands (Action4, Action5), which the
 // window mirrors onto its actions.
 class GameRecord {
-public:
+  public:
     explicit GameRecord(TGameBoard& board) : Board(board) {}
 
     std::uint8_t CurrentColour = 0;  // 0 until the first new game sets Black
     std::uint8_t GameMode = ModeAgainstComputer;
     BoardPoint LastMove = NoLastMove;
     std::vector<MoveRecord> MoveHistory;
-    int HistoryCursor = 0;     // entries [0, HistoryCursor) stand on the board
+    int HistoryCursor = 0;        // entries [0, HistoryCursor) stand on the board
     std::int32_t BlackClock = 0;  // tenths of a second while Black was to move
     std::int32_t WhiteClock = 0;
     bool Action4Enabled = false;  // previous move
@@ -64,7 +64,7 @@ public:
 
     TGameBoard& GetBoard() const { return Board; }
 
-private:
+  private:
     void SwitchColour();
 
     TGameBoard& Board;

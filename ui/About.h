@@ -12,13 +12,13 @@ class TForm2;
 class TForm2 : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TForm2(QWidget* parent = nullptr);
     ~TForm2() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     std::unique_ptr<Ui::TForm2> ui;
 };

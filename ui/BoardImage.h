@@ -8,22 +8,22 @@
 class BoardImage : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit BoardImage(QWidget* parent = nullptr);
 
     QImage& Picture() { return picture; }
     const QImage& Picture() const { return picture; }
     void SetPicture(QImage image);
 
-signals:
+  signals:
     void MousePressed(int x, int y);
     void MouseMoved(int x, int y);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QImage picture;
 };

@@ -75,8 +75,10 @@ void TForm1::RedrawBoard() {
     const int c = CellSize;
     {
         QPainter painter(&ui->Image1->Picture());
-        for (int k = 1; k <= 15; ++k) painter.fillRect(k * c, c, 1, 14 * c, Qt::black);
-        for (int k = 1; k <= 15; ++k) painter.fillRect(c, k * c, 14 * c, 1, Qt::black);
+        for (int k = 1; k <= 15; ++k)
+            painter.fillRect(k * c, c, 1, 14 * c, Qt::black);
+        for (int k = 1; k <= 15; ++k)
+            painter.fillRect(c, k * c, 14 * c, 1, Qt::black);
         painter.fillRect(WideLine({c - 4, c - 5}, {c - 4, 15 * c + 4}), Qt::black);
         painter.fillRect(WideLine({15 * c + 4, c - 4}, {15 * c + 4, 15 * c + 4}), Qt::black);
         painter.fillRect(WideLine({c - 4, c - 4}, {15 * c + 4, c - 4}), Qt::black);
@@ -193,7 +195,8 @@ void TForm1::FormResize() {
     // carries on with the sizes the nested runs left.
     if (image().width() / CellsAcross < 5) resize(175 - frameWidth, height());
     if (image().height() / CellsAcross < 5) resize(width(), 175 - frameHeight);
-    if (image().width() % CellsAcross > 0) resize(width() - image().width() % CellsAcross, height());
+    if (image().width() % CellsAcross > 0)
+        resize(width() - image().width() % CellsAcross, height());
     if (image().height() % CellsAcross > 0) {
         resize(width(), height() - image().height() % CellsAcross);
     }

@@ -47,9 +47,13 @@ void TForm1::NewGame() {
     }
 }
 
-void TForm1::Action1Execute() { NewGame(); }
+void TForm1::Action1Execute() {
+    NewGame();
+}
 
-void TForm1::XPButton1Click() { NewGame(); }
+void TForm1::XPButton1Click() {
+    NewGame();
+}
 
 void TForm1::Image1MouseDown(int x, int y) {
     int column = 0;
@@ -106,7 +110,9 @@ void TForm1::N12Click() {
     ui->N12->setChecked(true);
 }
 
-void TForm1::N16Click() { ComputerFirst = ui->N16->isChecked(); }
+void TForm1::N16Click() {
+    ComputerFirst = ui->N16->isChecked();
+}
 
 std::uint8_t TForm1::PlayMode() const {
     if (GameState->GameMode != wuziqi::ModeReview) return GameState->GameMode;

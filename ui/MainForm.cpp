@@ -15,7 +15,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::T
     FormCreate();
 }
 
-TForm1::~TForm1() { FormDestroy(); }
+TForm1::~TForm1() {
+    FormDestroy();
+}
 
 void TForm1::FormCreate() {
     ShowMoveNumbers = false;
@@ -42,7 +44,9 @@ void TForm1::FormDestroy() {
     BlackStone = QImage();
 }
 
-void TForm1::FormShow() { NewGame(); }
+void TForm1::FormShow() {
+    NewGame();
+}
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
@@ -81,4 +85,6 @@ QString TForm1::StatusText(int panel) const {
     return StatusPanels.at(static_cast<std::size_t>(panel))->text();
 }
 
-const QImage& TForm1::Picture() const { return ui->Image1->Picture(); }
+const QImage& TForm1::Picture() const {
+    return ui->Image1->Picture();
+}

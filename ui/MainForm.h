@@ -35,7 +35,7 @@ class TGameBoard;
 class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     Q_OBJECT
 
-public:
+  public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -71,7 +71,7 @@ public:
     static constexpr QRgb PointerMarkerColour = 0xFFFF0000;
     static constexpr QRgb LastMoveMarkerColour = 0xFF008000;
 
-public slots:
+  public slots:
     void Image1MouseDown(int x, int y);
     void Image1MouseMove(int x, int y);
     void Action1Execute();
@@ -92,11 +92,11 @@ public slots:
     void XPButton2Click();
     void Timer1Timer();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void FormShow();
     void FormDestroy();

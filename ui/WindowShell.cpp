@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -21,20 +22,35 @@
 
 namespace {
 
-// A status-bar panel: its own width when the window has room, narrower (clipped) when not,
-// so the five panels never hold the window wider than the board needs.
-class StatusPanel : public QLabel {
+// The row of status-bar panels: each panel keeps its own width, side by side from the left, and
+// a window narrower than the row clips the last ones instead of squeezing them all.
+class StatusPanelRow : public QWidget {
 public:
-    StatusPanel(int width, QWidget* parent) : QLabel(parent), Width(width) {
-        setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
-        setFrameShape(QFrame::Panel);
-        setFrameShadow(QFrame::Sunken);
+    using QWidget::QWidget;
+
+    QLabel* AddPanel(int width) {
+        auto* panel = new QLabel(this);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setGeometry(Used, 0, width, height());
+        Used += width;
+        return panel;
     }
-    QSize sizeHint() const override { return QSize(Width, QLabel::sizeHint().height()); }
-    QSize minimumSizeHint() const override { return QSize(0, QLabel::minimumSizeHint().height()); }
+    QSize sizeHint() const override { return QSize(Used, 0); }
+    QSize minimumSizeHint() const override { return QSize(0, 0); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        for (QObject* child : children()) {
+            if (auto* panel = qobject_cast<QLabel*>(child)) {
+                panel->resize(panel->width(), height());
+            }
+        }
+    }
 
 private:
-    int Width;
+    int Used = 0;
 };
 
 constexpr int ToolBarHeight = 26;
@@ -50,10 +66,9 @@ constexpr int BevelsAroundImage = 12;  // three 2-pixel bevels on each side
 
 void TForm1::NameToolbarItems() {
     const QList<QAction*> items = ui->ToolBar1->actions();
-    static const char* const names[] = {"ToolButton1", "ToolButton8", "ToolButton2",
-                                        "ToolButton7", "ToolButton9", "ToolButton10",
-                                        "ToolButton5", "ToolButton6", "ToolButton3",
-                                        "ToolButton4"};
+    static const char* const names[] = {"ToolButton1", "ToolButton8",  "ToolButton2", "ToolButton7",
+                                        "ToolButton9", "ToolButton10", "ToolButton5", "ToolButton6",
+                                        "ToolButton3", "ToolButton4"};
     for (int i = 0; i < items.size() && i < 10; ++i) {
         QWidget* item = ui->ToolBar1->widgetForAction(items[i]);
         if (!item) continue;
@@ -94,12 +109,18 @@ QPushButton* TForm1::CreateStartButton(QWidget* panel) {
 void TForm1::CreateStatusPanels() {
     ui->StatusBar1->setFixedHeight(StatusBarHeight);
     ui->StatusBar1->setSizeGripEnabled(false);
+    // The small face of the original status bar, so "15 : 15" fits its 50-pixel panel.
+    QFont small = ui->StatusBar1->font();
+    small.setPixelSize(11);
+    ui->StatusBar1->setFont(small);
+    auto* row = new StatusPanelRow(ui->StatusBar1);
+    row->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
-        auto* panel = new StatusPanel(StatusPanelWidths[i], ui->StatusBar1);
+        QLabel* panel = row->AddPanel(StatusPanelWidths[i]);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        ui->StatusBar1->addWidget(panel);
         StatusPanels[i] = panel;
     }
+    ui->StatusBar1->addWidget(row, 1);
 }
 
 void TForm1::CreateStartPanel() {
@@ -173,17 +194,25 @@ void TForm1::FlipBar(QWidget* bar, bool shown) {
     }
 }
 
-void TForm1::N13Click() { FlipBar(ui->StatusBar1, ui->N13->isChecked()); }
+void TForm1::N13Click() {
+    FlipBar(ui->StatusBar1, ui->N13->isChecked());
+}
 
-void TForm1::N14Click() { FlipBar(ui->ToolBar1, ui->N14->isChecked()); }
+void TForm1::N14Click() {
+    FlipBar(ui->ToolBar1, ui->N14->isChecked());
+}
 
 void TForm1::N5Click() {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(wuziqi::HomePageAddress)));
 }
 
-void TForm1::XPButton2Click() { Panel3->hide(); }
+void TForm1::XPButton2Click() {
+    Panel3->hide();
+}
 
-void TForm1::Action2Execute() { close(); }
+void TForm1::Action2Execute() {
+    close();
+}
 
 void TForm1::Action3Execute() {
     if (AboutDialog) AboutDialog->exec();

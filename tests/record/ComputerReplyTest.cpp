@@ -1,7 +1,6 @@
-#include "ComputerReply.h"
-
 #include <gtest/gtest.h>
 
+#include "ComputerReply.h"
 #include "GameBoard.h"
 #include "RecordingReporter.h"
 
@@ -24,7 +23,8 @@ TEST(NearestEmptyToCentreTest, PrefersTheCentreThenTheFirstOfEqualNeighboursInSc
 TEST(NearestEmptyToCentreTest, FindsTheLastEmptyCornerAndNothingOnAFullBoard) {
     TGameBoard board;
     for (int x = 1; x <= BoardSize; ++x) {
-        for (int y = 1; y <= BoardSize; ++y) board.Grid[x][y] = (x + y) % 2 ? Black : White;
+        for (int y = 1; y <= BoardSize; ++y)
+            board.Grid[x][y] = (x + y) % 2 ? Black : White;
     }
     EXPECT_EQ(NearestEmptyToCentre(board), std::nullopt);
 

@@ -1,5 +1,3 @@
-#include "GameRecord.h"
-
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -7,13 +5,14 @@
 #include <vector>
 
 #include "GameBoard.h"
+#include "GameRecord.h"
 #include "RecordingReporter.h"
 
 namespace wuziqi {
 namespace {
 
 class GameRecordTest : public ::testing::Test {
-protected:
+  protected:
     GameRecordTest() : board(&reporter), record(board) {}
 
     // Places and records the moves as the controller does, colours alternating from Black.

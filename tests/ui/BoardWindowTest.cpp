@@ -21,14 +21,16 @@ QPoint MarkerPixel(const TForm1& form, int column, int row) {
     return QPoint(column * c - c / 2 + 3, row * c - c / 2 + 1);
 }
 
-QRgb Xor(QRgb a, QRgb b) { return 0xFF000000u | ((a ^ b) & 0x00FFFFFFu); }
+QRgb Xor(QRgb a, QRgb b) {
+    return 0xFF000000u | ((a ^ b) & 0x00FFFFFFu);
+}
 
 }  // namespace
 
 class BoardWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void firstShownWindowHoldsTheComputersOpeningStone() {
         ShownWindow w;
         TForm1& form = *w.form;
@@ -284,7 +286,8 @@ private slots:
         TForm1& form = *w.form;
         w.form->ComputerFirst = false;
         form.NewGame();  // the person plays Black; place four black stones without replies
-        for (int k = 4; k <= 7; ++k) form.Board().Place(k, 3, wuziqi::Black);
+        for (int k = 4; k <= 7; ++k)
+            form.Board().Place(k, 3, wuziqi::Black);
         w.Click(8, 3);
         QCOMPARE(w.reporter.messages, std::vector<std::string>{"Black Win!"});
         QCOMPARE(form.Record().HistoryCursor, 2);  // the computer still replied
@@ -301,7 +304,7 @@ private slots:
         form.NewGame();
         const wuziqi::GameRecord& record = form.Record();
         QCOMPARE(record.GameMode, wuziqi::ModeAgainstComputer);  // Action8 is checked
-        QCOMPARE(record.HistoryCursor, 1);  // the opening stone is recorded
+        QCOMPARE(record.HistoryCursor, 1);                       // the opening stone is recorded
         QVERIFY(record.MoveHistory[0] == (wuziqi::MoveRecord{8, 8}));
         w.Click(7, 7);
         QCOMPARE(record.HistoryCursor, 3);

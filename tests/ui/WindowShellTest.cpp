@@ -46,7 +46,7 @@ int PanelWidth(const TForm1& form, int panel) {
 class WindowShellTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void menusAreCreatedInOrderWithTheirMarks() {
         ShownWindow w;
         const auto* menuBar = w.form->findChild<QMenuBar*>(QStringLiteral("MainMenu1"));
@@ -77,8 +77,8 @@ private slots:
             names << toolBar->widgetForAction(action)->objectName();
         }
         QCOMPARE(names, QStringList({"ToolButton1", "ToolButton8", "ToolButton2", "ToolButton7",
-                                     "ToolButton9", "ToolButton10", "ToolButton5",
-                                     "ToolButton6", "ToolButton3", "ToolButton4", "XPButton1"}));
+                                     "ToolButton9", "ToolButton10", "ToolButton5", "ToolButton6",
+                                     "ToolButton3", "ToolButton4", "XPButton1"}));
         for (const char* gap : {"ToolButton7", "ToolButton10", "ToolButton3"}) {
             QCOMPARE(toolBar->findChild<QWidget*>(QLatin1String(gap))->width(), 20);
         }
@@ -106,10 +106,11 @@ private slots:
         QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
         QCOMPARE(form.findChild<QStatusBar*>(QStringLiteral("StatusBar1"))->height(), 19);
-        form.resize(900, 900);  // room for every panel at its full width
         const int widths[] = {100, 50, 200, 200, 50};
-        for (int panel = 0; panel < 5; ++panel) QCOMPARE(PanelWidth(form, panel), widths[panel]);
-        for (int panel = 0; panel < 5; ++panel) QVERIFY(form.StatusText(panel).isEmpty());
+        for (int panel = 0; panel < 5; ++panel)
+            QCOMPARE(PanelWidth(form, panel), widths[panel]);
+        for (int panel = 0; panel < 5; ++panel)
+            QVERIFY(form.StatusText(panel).isEmpty());
     }
 
     void theClockCountsForTheSideToMove() {
@@ -121,12 +122,14 @@ private slots:
         QVERIFY(!timer->isActive());
 
         form.Record().CurrentColour = wuziqi::Black;
-        for (int tick = 0; tick < 123; ++tick) form.Timer1Timer();
+        for (int tick = 0; tick < 123; ++tick)
+            form.Timer1Timer();
         QCOMPARE(form.StatusText(2), QStringLiteral("黑方所用时间: 12.3 秒"));
         QCOMPARE(form.StatusText(3), QStringLiteral("白方所用时间: 0 秒"));
 
         form.Record().CurrentColour = wuziqi::White;
-        for (int tick = 0; tick < 10; ++tick) form.Timer1Timer();
+        for (int tick = 0; tick < 10; ++tick)
+            form.Timer1Timer();
         QCOMPARE(form.StatusText(2), QStringLiteral("黑方所用时间: 12.3 秒"));
         QCOMPARE(form.StatusText(3), QStringLiteral("白方所用时间: 1 秒"));
 
@@ -166,8 +169,10 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("bar");
         QTest::addColumn<int>("barHeight");
-        QTest::newRow("status bar") << "N13" << "StatusBar1" << 19;
-        QTest::newRow("toolbar") << "N14" << "ToolBar1" << 26;
+        QTest::newRow("status bar") << "N13"
+                                    << "StatusBar1" << 19;
+        QTest::newRow("toolbar") << "N14"
+                                 << "ToolBar1" << 26;
     }
 
     void hidingAndShowingABarKeepsTheBoardSquare() {
