@@ -66,7 +66,9 @@ const TButtonKindEntry& ButtonKindEntry(TButtonKind kind) {
     return kKinds.at(static_cast<std::size_t>(kind));
 }
 
-int ButtonKindGlyphCount(TButtonKind kind) { return kind >= bkOK && kind <= bkAll ? 2 : 1; }
+int ButtonKindGlyphCount(TButtonKind kind) {
+    return kind >= bkOK && kind <= bkAll ? 2 : 1;
+}
 
 QString ButtonKindResourcePath(TButtonKind kind) {
     return QStringLiteral(":/") + QString::fromLatin1(ButtonKindEntry(kind).resourceName).toUpper();

@@ -7,7 +7,7 @@ namespace {
 // Windows system colour numbers and the palette entry that plays their part on Qt.
 QColor SystemColor(int number, const QPalette& palette) {
     switch (number) {
-        case 0:  // scroll bar
+        case 0:   // scroll bar
         case 15:  // button face
         case 4:   // menu
         case 30:  // menu bar
@@ -26,7 +26,7 @@ QColor SystemColor(int number, const QPalette& palette) {
             return palette.color(QPalette::Inactive, QPalette::Highlight);
         case 5:  // window background
             return palette.color(QPalette::Active, QPalette::Base);
-        case 6:  // window frame
+        case 6:   // window frame
         case 21:  // 3-D dark shadow
             return palette.color(QPalette::Active, QPalette::Shadow);
         case 7:  // menu text
@@ -66,8 +66,12 @@ QColor ToQColor(TColor c, const QPalette& palette) {
     return RawBytesColor(c);
 }
 
-QColor RawBytesColor(TColor c) { return QColor(RedByte(c), GreenByte(c), BlueByte(c)); }
+QColor RawBytesColor(TColor c) {
+    return QColor(RedByte(c), GreenByte(c), BlueByte(c));
+}
 
-TColor FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
+TColor FromQColor(const QColor& c) {
+    return RGB(c.red(), c.green(), c.blue());
+}
 
 }  // namespace wuziqi

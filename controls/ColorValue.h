@@ -26,11 +26,19 @@ constexpr TColor RGB(int red, int green, int blue) {
            (static_cast<TColor>(blue & 0xFF) << 16);
 }
 
-constexpr int RedByte(TColor c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenByte(TColor c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueByte(TColor c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedByte(TColor c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenByte(TColor c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueByte(TColor c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
-constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
+constexpr bool IsSystemColor(TColor c) {
+    return (c & 0xFF000000u) == 0xFF000000u;
+}
 
 // The colour a pixel gets: system colours come from the widget's palette, clNone is an
 // invalid QColor (nothing drawn), anything else is taken by its three low bytes.

@@ -23,7 +23,9 @@ TXPButton* g_hoveredButton = nullptr;
 int g_buttonCount = 0;
 std::function<void(int)> g_helpHandler;
 
-bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+bool IsEnterKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 }  // namespace
 
@@ -55,7 +57,9 @@ TXPButton::~TXPButton() {
     }
 }
 
-TXPButton* TXPButton::HoveredButton() { return g_hoveredButton; }
+TXPButton* TXPButton::HoveredButton() {
+    return g_hoveredButton;
+}
 
 void TXPButton::SetHelpHandler(std::function<void(int)> handler) {
     g_helpHandler = std::move(handler);
@@ -378,8 +382,8 @@ bool TXPButton::DialogKey(int key, Qt::KeyboardModifiers modifiers) {
     }
     const bool modifierHeld =
         modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    const bool canFocus = isVisible() && isEnabled() && focusPolicy() != Qt::NoFocus &&
-                          window()->isEnabled();
+    const bool canFocus =
+        isVisible() && isEnabled() && focusPolicy() != Qt::NoFocus && window()->isEnabled();
     if (key == Qt::Key_Escape && cancel_ && !modifierHeld && canFocus) {
         drawState_ = TButtonDrawState::Up;
         update();
@@ -393,7 +397,8 @@ bool TXPButton::RouteDialogKey(QWidget* window, int key, Qt::KeyboardModifiers m
     if (window == nullptr) return false;
     // A click may delete buttons of the window, so each one is looked at through a guard.
     QList<QPointer<TXPButton>> buttons;
-    for (TXPButton* button : window->findChildren<TXPButton*>()) buttons.append(button);
+    for (TXPButton* button : window->findChildren<TXPButton*>())
+        buttons.append(button);
     for (const QPointer<TXPButton>& button : buttons) {
         if (button && button->DialogKey(key, modifiers)) return true;
     }

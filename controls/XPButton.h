@@ -45,7 +45,7 @@ class TXPButton : public QWidget {
     Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)
     Q_PROPERTY(QAction* Action READ Action WRITE SetAction)
 
-public:
+  public:
     explicit TXPButton(QWidget* parent = nullptr);
     ~TXPButton() override;
 
@@ -114,12 +114,12 @@ public:
     // a found context is dropped.
     static void SetHelpHandler(std::function<void(int)> handler);
 
-signals:
+  signals:
     void OnClick(wuziqi::TXPButton* sender);
     void OnMouseEnter(wuziqi::TXPButton* sender);
     void OnMouseLeave(wuziqi::TXPButton* sender);
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -137,7 +137,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     // Hover highlight.
     void EnterHot();
     void LeaveHot();

@@ -47,7 +47,9 @@ void VerticalLine(TCanvas canvas, int x, int y1, int y2, TColor color) {
     FillRect(canvas, {x, y1, x + 1, y2}, color);
 }
 
-int StepChannel(int a, int b, int step, int n) { return a + ((b - a) * step) / n; }
+int StepChannel(int a, int b, int step, int n) {
+    return a + ((b - a) * step) / n;
+}
 
 bool IsMaskPixel(const QImage& source, int x, int y, QRgb outline) {
     const QRgb pixel = source.pixel(x, y);
@@ -57,7 +59,9 @@ bool IsMaskPixel(const QImage& source, int x, int y, QRgb outline) {
 
 }  // namespace
 
-const TXPPalette& XPPalette() { return g_xpPalette; }
+const TXPPalette& XPPalette() {
+    return g_xpPalette;
+}
 
 void LoadXPPalette(TButtonStyle style) {
     switch (style) {
@@ -123,8 +127,7 @@ TRect EdgeStripRect(TRect r, char side) {
     return {r.right - 4, r.top + 2, r.right, r.bottom - 2};
 }
 
-void DrawXPShading(TCanvas canvas, TRect r, TColor c1, TColor c2, TColor c3, TColor c4,
-                   TColor c5) {
+void DrawXPShading(TCanvas canvas, TRect r, TColor c1, TColor c2, TColor c3, TColor c4, TColor c5) {
     HorizontalLine(canvas, r.top + 1, r.left + 2, r.right - 2, c1);
     HorizontalLine(canvas, r.top + 2, r.left + 1, r.right - 1, c2);
     if (c3 != clNone) HorizontalLine(canvas, r.bottom - 4, r.left + 1, r.right - 1, c3);

@@ -119,8 +119,7 @@ TColor GradientStepColor(TRect r, TColor a, TColor b, int step);
 void FillVerticalGradient(TCanvas canvas, TRect r, TColor a, TColor b);
 void DrawBevelFrame(TCanvas canvas, TRect r, TColor first, TColor second, int rings);
 TRect EdgeStripRect(TRect r, char side);
-void DrawXPShading(TCanvas canvas, TRect r, TColor c1, TColor c2, TColor c3, TColor c4,
-                   TColor c5);
+void DrawXPShading(TCanvas canvas, TRect r, TColor c1, TColor c2, TColor c3, TColor c4, TColor c5);
 void DrawXPFace(TCanvas canvas, TRect r, TButtonDrawState state);
 
 // The embossed silhouette of the source's pixels in outline colour: highlight one pixel down

@@ -10,7 +10,9 @@ namespace wuziqi {
 
 namespace {
 
-QRect ToQRect(TRect r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+QRect ToQRect(TRect r) {
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
 
 // Drawn as one line, centred both ways, "&" underlining the next character.
 constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
@@ -24,8 +26,7 @@ void TXPButton::paintEvent(QPaintEvent* /*event*/) {
     const TRect client{0, 0, width(), height()};
 
     painter.setFont(font());
-    const QPoint offset =
-        drawState_ == TButtonDrawState::Down ? QPoint(1, 1) : QPoint(0, 0);
+    const QPoint offset = drawState_ == TButtonDrawState::Down ? QPoint(1, 1) : QPoint(0, 0);
     LayoutGlyphAndCaption(client, offset);
     if (!isEnabled()) {
         drawState_ = TButtonDrawState::Disabled;
@@ -44,12 +45,11 @@ void TXPButton::paintEvent(QPaintEvent* /*event*/) {
 
 void TXPButton::LayoutGlyphAndCaption(TRect client, QPoint offset) {
     const int W = client.Width(), H = client.Height();
-    const QSize g = glyph_.isNull() ? QSize(0, 0)
-                                    : QSize(glyph_.width() / numGlyphs_, glyph_.height());
-    const QSize x = caption_.isEmpty()
-                        ? QSize(0, 0)
-                        : QFontMetrics(font()).size(Qt::TextSingleLine | Qt::TextShowMnemonic,
-                                                    caption_);
+    const QSize g =
+        glyph_.isNull() ? QSize(0, 0) : QSize(glyph_.width() / numGlyphs_, glyph_.height());
+    const QSize x = caption_.isEmpty() ? QSize(0, 0)
+                                       : QFontMetrics(font()).size(
+                                             Qt::TextSingleLine | Qt::TextShowMnemonic, caption_);
     int spacing = spacing_;
     int margin = margin_;
     const bool horizontal = layout_ == blGlyphLeft || layout_ == blGlyphRight;
@@ -96,7 +96,7 @@ void TXPButton::LayoutGlyphAndCaption(TRect client, QPoint offset) {
     const QPoint origin(client.left + offset.x(), client.top + offset.y());
     glyphOrigin_ = glyphPos + origin;
     captionRect_ = TRect{0, 0, x.width(), x.height()}.Moved(captionPos.x() + origin.x(),
-                                                             captionPos.y() + origin.y());
+                                                            captionPos.y() + origin.y());
 }
 
 void TXPButton::PaintFace(TCanvas canvas, TRect client) {

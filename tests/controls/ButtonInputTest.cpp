@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 #include "ButtonTestSupport.h"
 
@@ -15,7 +16,9 @@ using namespace wuziqi::testing;
 
 namespace {
 
-bool GlyphResourcesPresent() { return !QImage(QStringLiteral(":/XPBOK")).isNull(); }
+bool GlyphResourcesPresent() {
+    return !QImage(QStringLiteral(":/XPBOK")).isNull();
+}
 
 const QPoint kCentre(50, 11);
 
@@ -49,7 +52,7 @@ void SendKey(QWidget* target, QEvent::Type type, int key, bool autoRepeat,
 class ButtonInputTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void pressDragAndRelease() {
         Window w;
         QVERIFY(QTest::qWaitForWindowExposed(&w.window));
@@ -373,6 +376,31 @@ private slots:
         QTest::mouseMove(w.first, kCentre);
         QVERIFY(!w.first->IsHot());
         QCOMPARE(TXPButton::HoveredButton(), nullptr);
+    }
+
+    void restartButtonWorksOnAToolbar() {
+        // The way the main window puts its restart button on the toolbar.
+        QWidget window;
+        window.resize(400, 60);
+        auto* toolbar = new QToolBar(&window);
+        toolbar->setGeometry(0, 0, 400, 28);
+        auto* restart = new TXPButton(toolbar);
+        restart->setObjectName(QStringLiteral("XPButton1"));
+        restart->setFixedSize(100, 22);
+        restart->SetCaption(QStringLiteral("重新开局游戏"));
+        toolbar->addWidget(restart);
+        int restarts = 0;
+        connect(restart, &TXPButton::OnClick, &window, [&] { ++restarts; });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(restart->size(), QSize(100, 22));
+        QVERIFY(restart->isVisible());
+        QTest::mouseClick(restart, Qt::LeftButton, {}, kCentre);
+        QCOMPARE(restarts, 1);
+        PointAt(&window, QPoint(390, 50));
+        QTRY_VERIFY_WITH_TIMEOUT(!restart->IsHot(), 1000);
+        const QImage image = Render(restart);
+        QCOMPARE(image.pixel(2, 1), Grey(252));
     }
 
     void destroyingTheHoveredButtonStopsTheWatch() {

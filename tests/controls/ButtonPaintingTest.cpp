@@ -30,10 +30,14 @@ void ExpectRows(const QImage& image, const QList<int>& rows) {
 std::vector<QPoint> Ring(QSize size) {
     std::vector<QPoint> ring;
     const int w = size.width(), h = size.height();
-    for (int x = 0; x < w; ++x) ring.emplace_back(x, 0);
-    for (int y = 1; y < h; ++y) ring.emplace_back(w - 1, y);
-    for (int x = w - 2; x >= 0; --x) ring.emplace_back(x, h - 1);
-    for (int y = h - 2; y > 0; --y) ring.emplace_back(0, y);
+    for (int x = 0; x < w; ++x)
+        ring.emplace_back(x, 0);
+    for (int y = 1; y < h; ++y)
+        ring.emplace_back(w - 1, y);
+    for (int x = w - 2; x >= 0; --x)
+        ring.emplace_back(x, h - 1);
+    for (int y = h - 2; y > 0; --y)
+        ring.emplace_back(0, y);
     return ring;
 }
 
@@ -69,12 +73,13 @@ struct ShownButton {
 class ButtonPaintingTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void toolbarButtonShowsGradientInsideBorder() {
         std::unique_ptr<TXPButton> button(MakeToolbarButton());
         const QImage image = Render(button.get());
         ExpectRows(image, kNormalRows);
-        for (const QPoint& p : Ring(image.size())) QCOMPARE(image.pixel(p), kBorder);
+        for (const QPoint& p : Ring(image.size()))
+            QCOMPARE(image.pixel(p), kBorder);
     }
 
     void toolbarCaptionIsCentredAndMovesWhenPressed() {
@@ -129,12 +134,14 @@ private slots:
         std::unique_ptr<TXPButton> button(MakeToolbarButton());
         button->SetBorderDraw(false);
         QImage image = Render(button.get());
-        for (const QPoint& p : Ring(image.size())) QCOMPARE(image.pixel(p), kButtonFace);
+        for (const QPoint& p : Ring(image.size()))
+            QCOMPARE(image.pixel(p), kButtonFace);
         ExpectRows(image, kNormalRows);
 
         button->SetColor(RGB(10, 20, 30));
         image = Render(button.get());
-        for (const QPoint& p : Ring(image.size())) QCOMPARE(image.pixel(p), qRgb(10, 20, 30));
+        for (const QPoint& p : Ring(image.size()))
+            QCOMPARE(image.pixel(p), qRgb(10, 20, 30));
     }
 
     void disabledButtonDrawsItsCaptionEngraved() {
@@ -155,8 +162,9 @@ private slots:
             const QPoint moved = p + QPoint(1, 1);
             if (!textSet.contains(moved)) expectedHighlight.push_back(moved);
         }
-        std::sort(expectedHighlight.begin(), expectedHighlight.end(),
-                  [](QPoint a, QPoint b) { return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x(); });
+        std::sort(expectedHighlight.begin(), expectedHighlight.end(), [](QPoint a, QPoint b) {
+            return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
+        });
         QCOMPARE(PixelsOf(disabled, kHighlight), expectedHighlight);
         // The face stays the plain gradient, and the border is drawn although switched off.
         ExpectRows(disabled, kNormalRows);
@@ -347,7 +355,7 @@ private slots:
         QCOMPARE(both.pixel(100, 10), qRgb(55, 98, 6));
     }
 
-private:
+  private:
     // The grey of the normal white-to-silver gradient at row y of a button h pixels high.
     static int GreyRowOf(int y, int h) { return 255 + ((192 - 255) * y) / (h - 2); }
 };

@@ -29,14 +29,16 @@ QImage DrawOn(int w, int h, Draw draw) {
     return image;
 }
 
-QRgb Rgb(TColor c) { return qRgb(RedByte(c), GreenByte(c), BlueByte(c)); }
+QRgb Rgb(TColor c) {
+    return qRgb(RedByte(c), GreenByte(c), BlueByte(c));
+}
 
 }  // namespace
 
 class ButtonPrimitivesTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void gradientRowsMatchTheToolbarExamples_data() {
         QTest::addColumn<quint32>("begin");
         QTest::addColumn<quint32>("end");
@@ -95,8 +97,9 @@ private slots:
 
     void bevelFrameGivesTheSecondColourItsCorners() {
         const TColor first = RGB(200, 0, 0), second = RGB(0, 0, 200);
-        const QImage image =
-            DrawOn(8, 6, [&](TCanvas c) { DrawBevelFrame(c, {0, 0, 8, 6}, first, second, 2); });
+        const QImage image = DrawOn(8, 6, [&](TCanvas c) {
+            DrawBevelFrame(c, {0, 0, 8, 6}, first, second, 2);
+        });
         // Outer ring.
         QCOMPARE(image.pixel(0, 0), Rgb(first));
         QCOMPARE(image.pixel(6, 0), Rgb(first));
@@ -131,11 +134,12 @@ private slots:
     }
 
     void xpShadingDrawsItsLinesAndStrips() {
-        const TColor c1 = RGB(1, 0, 0), c2 = RGB(2, 0, 0), c3 = RGB(3, 0, 0),
-                     c4 = RGB(40, 0, 0), c5 = RGB(5, 0, 0);
+        const TColor c1 = RGB(1, 0, 0), c2 = RGB(2, 0, 0), c3 = RGB(3, 0, 0), c4 = RGB(40, 0, 0),
+                     c5 = RGB(5, 0, 0);
         const int w = 20, h = 16;
-        const QImage image = DrawOn(
-            w, h, [&](TCanvas c) { DrawXPShading(c, {0, 0, w, h}, c1, c2, c3, c4, c5); });
+        const QImage image = DrawOn(w, h, [&](TCanvas c) {
+            DrawXPShading(c, {0, 0, w, h}, c1, c2, c3, c4, c5);
+        });
         QCOMPARE(image.pixel(2, 1), Rgb(c1));
         QCOMPARE(image.pixel(17, 1), Rgb(c1));
         QCOMPARE(image.pixel(1, 1), kPaper);
@@ -157,8 +161,9 @@ private slots:
         QCOMPARE(image.pixel(10, 8), kPaper);
 
         // Without c3 its row keeps what was there, apart from the strips.
-        const QImage noC3 = DrawOn(
-            w, h, [&](TCanvas c) { DrawXPShading(c, {0, 0, w, h}, c1, c2, clNone, c4, c5); });
+        const QImage noC3 = DrawOn(w, h, [&](TCanvas c) {
+            DrawXPShading(c, {0, 0, w, h}, c1, c2, clNone, c4, c5);
+        });
         QCOMPARE(noC3.pixel(10, h - 4), kPaper);
     }
 
@@ -181,8 +186,9 @@ private slots:
         LoadXPPalette(bsXPBlue);
         const TXPPalette& slot = XPPalette();
         const int w = 40, h = 20;
-        const QImage up = DrawOn(
-            w, h, [&](TCanvas c) { DrawXPFace(c, {0, 0, w, h}, TButtonDrawState::Up); });
+        const QImage up = DrawOn(w, h, [&](TCanvas c) {
+            DrawXPFace(c, {0, 0, w, h}, TButtonDrawState::Up);
+        });
         QCOMPARE(up.pixel(20, 0), Rgb(slot[0]));
         QCOMPARE(up.pixel(20, h - 1), Rgb(slot[0]));
         QCOMPARE(up.pixel(0, 10), Rgb(slot[0]));
@@ -197,16 +203,18 @@ private slots:
         QCOMPARE(up.pixel(20, h - 3), Rgb(slot[17]));
         QCOMPARE(up.pixel(20, h - 2), Rgb(slot[18]));
 
-        const QImage down = DrawOn(
-            w, h, [&](TCanvas c) { DrawXPFace(c, {0, 0, w, h}, TButtonDrawState::Down); });
+        const QImage down = DrawOn(w, h, [&](TCanvas c) {
+            DrawXPFace(c, {0, 0, w, h}, TButtonDrawState::Down);
+        });
         QCOMPARE(down.pixel(20, 1), Rgb(slot[19]));
-        QCOMPARE(down.pixel(20, 3), Rgb(GradientStepColor({1, 3, w - 1, h - 4}, slot[5],
-                                                          slot[4], 1)));
+        QCOMPARE(down.pixel(20, 3),
+                 Rgb(GradientStepColor({1, 3, w - 1, h - 4}, slot[5], slot[4], 1)));
         QCOMPARE(down.pixel(20, h - 5), Rgb(slot[4]));
         QCOMPARE(down.pixel(20, h - 2), Rgb(slot[23]));
 
-        const QImage disabled = DrawOn(
-            w, h, [&](TCanvas c) { DrawXPFace(c, {0, 0, w, h}, TButtonDrawState::Disabled); });
+        const QImage disabled = DrawOn(w, h, [&](TCanvas c) {
+            DrawXPFace(c, {0, 0, w, h}, TButtonDrawState::Disabled);
+        });
         QCOMPARE(disabled.pixel(20, 0), kShadow);
         QCOMPARE(disabled.pixel(20, 1), Rgb(slot[14]));
     }

@@ -21,14 +21,16 @@ QImage Picture(int w, int h) {
     return image;
 }
 
-bool GlyphResourcesPresent() { return !QImage(QStringLiteral(":/XPBOK")).isNull(); }
+bool GlyphResourcesPresent() {
+    return !QImage(QStringLiteral(":/XPBOK")).isNull();
+}
 
 }  // namespace
 
 class ButtonPropertiesTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void freshButtonHasItsConstructionValues() {
         TXPButton button;
         QCOMPARE(button.size(), QSize(75, 30));

@@ -16,8 +16,7 @@ enum class Look { Normal, Hovered, Pressed, Focused, Disabled };
 const QList<Look> kLooks = {Look::Normal, Look::Hovered, Look::Pressed, Look::Focused,
                             Look::Disabled};
 const QStringList kLookNames = {"normal", "hovered", "pressed", "focused", "disabled"};
-const QStringList kStyleNames = {"bsStandard", "bsGradient", "bsXPBlue", "bsXPArgent",
-                                 "bsXPGreen"};
+const QStringList kStyleNames = {"bsStandard", "bsGradient", "bsXPBlue", "bsXPArgent", "bsXPGreen"};
 
 constexpr int kCellWidth = 160;
 constexpr int kLabelWidth = 110;
@@ -27,7 +26,7 @@ constexpr int kLabelWidth = 110;
 class ButtonSheetTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() {
         window_.resize(400, 200);
         window_.setPalette(ClassicPalette());
@@ -41,7 +40,8 @@ private slots:
             button->SetButtonStyle(static_cast<TButtonStyle>(style));
             button->SetCaption(QStringLiteral("重新开局(&R)"));
             QList<QImage> row;
-            for (Look look : kLooks) row.append(Shoot(button, look));
+            for (Look look : kLooks)
+                row.append(Shoot(button, look));
             for (int i = 1; i < row.size(); ++i) {
                 QVERIFY2(row[i] != row[0],
                          qPrintable(kStyleNames[style] + " " + kLookNames[i] + " looks normal"));
@@ -100,14 +100,15 @@ private slots:
 
     void cleanupTestCase() {
         int height = 30;
-        for (const auto& row : rows_) height += RowHeight(row.second) + 10;
+        for (const auto& row : rows_)
+            height += RowHeight(row.second) + 10;
         QImage sheet(kLabelWidth + kCellWidth * kLooks.size(), height, QImage::Format_RGB32);
         sheet.fill(QColor(212, 208, 200));
         QPainter painter(&sheet);
         painter.setPen(Qt::black);
         for (int i = 0; i < kLookNames.size(); ++i) {
-            painter.drawText(QRect(kLabelWidth + i * kCellWidth, 4, kCellWidth, 20),
-                             Qt::AlignLeft, kLookNames[i]);
+            painter.drawText(QRect(kLabelWidth + i * kCellWidth, 4, kCellWidth, 20), Qt::AlignLeft,
+                             kLookNames[i]);
         }
         int y = 30;
         for (const auto& [label, images] : rows_) {
@@ -123,7 +124,7 @@ private slots:
         if (!path.isEmpty()) QVERIFY(sheet.save(QString::fromLocal8Bit(path)));
     }
 
-private:
+  private:
     TXPButton* NewButton(QSize size) {
         auto* button = new TXPButton(&window_);
         button->setPalette(ClassicPalette());
@@ -172,7 +173,8 @@ private:
 
     static int RowHeight(const QList<QImage>& images) {
         int h = 0;
-        for (const QImage& image : images) h = std::max(h, image.height());
+        for (const QImage& image : images)
+            h = std::max(h, image.height());
         return h;
     }
 

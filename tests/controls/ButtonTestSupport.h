@@ -35,7 +35,9 @@ inline QImage Render(QWidget* widget) {
     return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-inline QRgb Grey(int level) { return qRgb(level, level, level); }
+inline QRgb Grey(int level) {
+    return qRgb(level, level, level);
+}
 
 // A caption font drawn without smoothing, so that text pixels are exactly the text colour.
 inline void UseCrispFont(QWidget* widget, int pixelSize = 12) {
@@ -68,7 +70,8 @@ inline std::vector<QPoint> PixelsOf(const QImage& image, QRgb color) {
 
 inline QRect BoundsOf(const std::vector<QPoint>& points) {
     QRect bounds;
-    for (const QPoint& p : points) bounds |= QRect(p, QSize(1, 1));
+    for (const QPoint& p : points)
+        bounds |= QRect(p, QSize(1, 1));
     return bounds;
 }
 
