@@ -25,7 +25,7 @@ namespace {
 // The row of status-bar panels: each panel keeps its own width, side by side from the left, and
 // a window narrower than the row clips the last ones instead of squeezing them all.
 class StatusPanelRow : public QWidget {
-public:
+  public:
     using QWidget::QWidget;
 
     QLabel* AddPanel(int width) {
@@ -39,7 +39,7 @@ public:
     QSize sizeHint() const override { return QSize(Used, 0); }
     QSize minimumSizeHint() const override { return QSize(0, 0); }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override {
         QWidget::resizeEvent(event);
         for (QObject* child : children()) {
@@ -49,7 +49,7 @@ protected:
         }
     }
 
-private:
+  private:
     int Used = 0;
 };
 
