@@ -35,8 +35,8 @@ void TXPButton::paintEvent(QPaintEvent* /*event*/) {
         drawState_ = TButtonDrawState::Up;
     }
 
-    // What the face leaves unpainted shows the button's colour.
-    painter.fillRect(rect(), EraseColor());
+    // What the face leaves unpainted shows the button's colour (nothing for clNone).
+    if (const QColor erase = EraseColor(); erase.isValid()) painter.fillRect(rect(), erase);
     PaintFace(canvas, client);
     if (!glyph_.isNull()) PaintGlyph(painter);
     PaintCaption(canvas);
@@ -115,7 +115,9 @@ void TXPButton::PaintFace(TCanvas canvas, TRect client) {
     }
 
     if (buttonStyle_ == bsStandard) {
-        canvas.painter.fillRect(ToQRect(client), EraseColor());
+        if (const QColor fill = EraseColor(); fill.isValid()) {
+            canvas.painter.fillRect(ToQRect(client), fill);
+        }
     } else if (state == TButtonDrawState::Down) {
         FillVerticalGradient(canvas, client, gradientEnd_, gradientBegin_);
     } else if (hot) {

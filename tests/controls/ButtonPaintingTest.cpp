@@ -68,6 +68,19 @@ struct ShownButton {
     }
 };
 
+// Counts its paints, to see that painting comes to rest.
+class CountingButton : public TXPButton {
+  public:
+    using TXPButton::TXPButton;
+    int paints = 0;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        ++paints;
+        TXPButton::paintEvent(event);
+    }
+};
+
 }  // namespace
 
 class ButtonPaintingTest : public QObject {
@@ -353,6 +366,30 @@ class ButtonPaintingTest : public QObject {
         const QImage both = Render(&host);
         QCOMPARE(both.pixel(40, 10), qRgb(0, 60, 116));
         QCOMPARE(both.pixel(100, 10), qRgb(55, 98, 6));
+    }
+
+    void xpRegionIsAppliedWithoutEndlessRepainting() {
+        QWidget host;
+        host.resize(120, 60);
+        auto* button = new CountingButton(&host);
+        button->setGeometry(10, 10, 75, 30);
+        button->SetButtonStyle(bsXPGreen);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QTRY_VERIFY(button->paints > 0);
+        QTest::qWait(100);
+        const int settled = button->paints;
+        QTest::qWait(300);
+        QCOMPARE(button->paints, settled);
+
+        // A new size needs a new region, still without a paint loop.
+        button->resize(90, 40);
+        QTRY_VERIFY(!button->mask().contains(QPoint(89, 39)));
+        QVERIFY(button->mask().contains(QPoint(74, 29)));
+        QTest::qWait(100);
+        const int resized = button->paints;
+        QTest::qWait(300);
+        QCOMPARE(button->paints, resized);
     }
 
   private:
