@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace wuziqi {
 
@@ -15,6 +17,14 @@ inline constexpr const char* HomePageAddress = "https://wuziqi.example.org/";
 
 inline QString ApplicationTitle() {
     return QString::fromLatin1(HomePageAddress);
+}
+
+// Where 宋体 is named, a Song-style CJK face stands in on systems without it (fontconfig
+// falls back further on its own).
+inline void UseSongStyleFallbacks() {
+    QFont::insertSubstitutions(QStringLiteral("宋体"),
+                               {QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
+                                QStringLiteral("AR PL UMing CN")});
 }
 
 }  // namespace wuziqi

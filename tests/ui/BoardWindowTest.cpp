@@ -294,6 +294,35 @@ class BoardWindowTest : public QObject {
         QCOMPARE(form.Record().CurrentColour, std::uint8_t{wuziqi::Black});
     }
 
+    void lateInAGameTheComputerStillFindsAPointOrPasses() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        // A nearly full board written straight into the grid: the threat map knows nothing of
+        // it, so the search offers no point and the nearest empty point to the centre stands in.
+        wuziqi::TGameBoard& board = form.Board();
+        for (int x = 1; x <= 15; ++x) {
+            for (int y = 1; y <= 15; ++y)
+                board.Grid[x][y] = (x + y) % 2 ? wuziqi::Black : wuziqi::White;
+        }
+        board.Grid[1][1] = wuziqi::Empty;
+        board.Grid[15][15] = wuziqi::Empty;
+        board.Grid[14][15] = wuziqi::Empty;
+        form.RedrawBoard();
+
+        w.Click(15, 15);
+        QVERIFY(w.reporter.messages.empty());
+        QCOMPARE(board.GetCell(15, 15), wuziqi::White);
+        QCOMPARE(board.GetCell(14, 15), wuziqi::Black);
+        QCOMPARE(form.Record().HistoryCursor, 3);
+
+        // The person fills the last point; the computer has none left and passes.
+        w.Click(1, 1);
+        QVERIFY(w.reporter.messages.empty());
+        QCOMPARE(board.GetCell(1, 1), wuziqi::White);
+        QCOMPARE(form.Record().HistoryCursor, 4);
+        QCOMPARE(form.Record().CurrentColour, std::uint8_t{wuziqi::White});
+    }
+
     void aNewGameLeavesTheReviewOfALoadedGame() {
         ShownWindow w;
         TForm1& form = *w.form;

@@ -3,11 +3,11 @@
 //   QT_QPA_PLATFORM=offscreen take_screenshot docs
 #include <QApplication>
 #include <QDir>
-#include <QFont>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
+#include "AppInfo.h"
 #include "BoardImage.h"
 #include "MainForm.h"
 #include "RecordingReporter.h"
@@ -30,8 +30,7 @@ void MovePointer(TForm1& form, BoardImage* image, int column, int row) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QFont::insertSubstitutions(QStringLiteral("宋体"),
-                               {QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC")});
+    wuziqi::UseSongStyleFallbacks();
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     wuziqi::testing::RecordingReporter reporter;
 
