@@ -266,10 +266,6 @@ def union(*shapes):
         max(b[2] for b in boxes), max(b[3] for b in boxes))
 
 
-def minus(a, b):
-    return (lambda x, y: a[0](x, y) and not b[0](x, y)), a[1]
-
-
 def vertical_gradient(top, bottom, y0, y1):
     def colour(x, y):
         t = max(0.0, min(1.0, (y - y0) / float(y1 - y0)))
@@ -802,7 +798,7 @@ def g_save():
 
 
 def g_checkpage():
-    return Grid().blit(PAGE, 0, 0).paint(check_mark(4, 5, 0.75, 3.0), "g")
+    return Grid().blit(PAGE, 2, 1).paint(check_mark(3, 5, 0.65, 2.8), "g")
 
 
 def g_printer():
