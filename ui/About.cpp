@@ -1,6 +1,5 @@
 #include "About.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
@@ -14,7 +13,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TForm
                    Qt::WindowCloseButtonHint);
     ui->ProductName->setText(wuziqi::ProductTitle());
     ui->Version->setText(QStringLiteral("版本 %1\n\n%2")
-                             .arg(QCoreApplication::applicationVersion(),
+                             .arg(QStringLiteral(WUZIQI_VERSION),
                                   QString::fromLatin1(wuziqi::HomePageAddress)));
     ui->OKButton->setFocus();
 }

@@ -1,5 +1,5 @@
 // Grabs the real main window, headless, for the README: a game in progress against the
-// computer, and the window as it starts with its start panel. Run by hand:
+// computer, the window as it starts with its start panel, and the About dialog. Run by hand:
 //   QT_QPA_PLATFORM=offscreen take_screenshot docs
 #include <QApplication>
 #include <QDir>
@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "About.h"
 #include "AppInfo.h"
 #include "BoardImage.h"
 #include "MainForm.h"
@@ -39,6 +40,11 @@ int main(int argc, char* argv[]) {
     start.show();
     QCoreApplication::processEvents();
     if (!start.grab().save(folder.filePath(QStringLiteral("start-panel.png")))) return 1;
+
+    TForm2 about;
+    about.show();
+    if (!about.grab().save(folder.filePath(QStringLiteral("about.png")))) return 1;
+    about.hide();
 
     TForm1 form;
     form.SetMessageRecorder(&reporter);
