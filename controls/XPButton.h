@@ -87,7 +87,7 @@ class TXPButton : public QWidget {
     void SetFontColor(TColor color);
     bool ParentColor() const { return parentColor_; }
     void SetParentColor(bool parentColor);
-    bool TabStop() const { return focusPolicy() == Qt::StrongFocus; }
+    bool TabStop() const { return (focusPolicy() & Qt::TabFocus) != 0; }
     void SetTabStop(bool tabStop);
     int HelpContext() const { return helpContext_; }
     void SetHelpContext(int context) { helpContext_ = context; }
