@@ -18,8 +18,10 @@ class FastSearch {
 
     // x, y: the trial point on entry (0 for none); on the attacker's turn the candidate
     // being tried is written back, so after true they hold the first move of the line.
+    // Only the caller that asks for that point (`wantsPoint`) gets its threats tried in
+    // slot order; everywhere else the answer alone counts, and the order is free.
     bool SearchWin(std::uint8_t a, std::uint8_t mover, int& x, int& y, int depth, FastState s,
-                   std::uint8_t minLevel) {
+                   std::uint8_t minLevel, bool wantsPoint = false) {
         if (counts_) ++counts_->searchWin;
         if (depth <= 0) return false;
         const int stoneX = x, stoneY = y;
@@ -30,7 +32,7 @@ class FastSearch {
             s.List(mover).Remove(FastList::Key(stoneX, stoneY));
             FastUpdateAfterStone(s, board_, stoneX, stoneY);
         }
-        const bool answer = mover == a ? AttackerMoves(a, x, y, depth, s, minLevel)
+        const bool answer = mover == a ? AttackerMoves(a, x, y, depth, s, minLevel, wantsPoint)
                                        : DefenderMoves(a, depth, s, minLevel);
         if (stoneX > 0) board_.Grid[stoneX][stoneY] = Empty;
         return answer;
@@ -53,14 +55,35 @@ class FastSearch {
     }
 
   private:
+    // The slots of level `minLevel` and more at the head of the list, in the order to try
+    // them: slot order when the first success is wanted, otherwise threats that reach
+    // further along their lines (higher levelSum) first, which tends to find a win sooner.
+    static int TryOrder(const FastList& list, int minLevel, bool slotOrder, int order[Slots]) {
+        int n = 0;
+        while (n < Slots && list.level[n] >= minLevel) {
+            int j = n;
+            if (!slotOrder)
+                for (; j > 0 && list.levelSum[order[j - 1]] < list.levelSum[n]; --j)
+                    order[j] = order[j - 1];
+            order[j] = n;
+            ++n;
+        }
+        return n;
+    }
+
     bool Deeper(std::uint8_t a, std::uint8_t mover, std::uint16_t key, int depth,
                 const FastState& s, std::uint8_t minLevel) {
+        if (depth <= 0) {
+            // Answered false before anything is placed: spare the copy of the state.
+            if (counts_) ++counts_->searchWin;
+            return false;
+        }
         int px = FastList::KeyX(key), py = FastList::KeyY(key);
         return SearchWin(a, mover, px, py, depth, s, minLevel);
     }
 
     bool AttackerMoves(std::uint8_t a, int& x, int& y, int depth, const FastState& s,
-                       std::uint8_t minLevel) {
+                       std::uint8_t minLevel, bool wantsPoint) {
         const std::uint8_t d = a == Black ? White : Black;
         const FastList& la = s.List(a);
         const FastList& ld = s.List(d);
@@ -81,10 +104,12 @@ class FastSearch {
             take(la.key[0]);
             return true;
         }
+        int order[Slots];
         if (la.level[0] == 9) {
-            for (int k = 0; k < Slots && la.level[k] >= 9; ++k) {
-                take(la.key[k]);
-                if (Deeper(a, d, la.key[k], depth - 1, s, 9)) return true;
+            const int n = TryOrder(la, 9, wantsPoint, order);
+            for (int i = 0; i < n; ++i) {
+                take(la.key[order[i]]);
+                if (Deeper(a, d, la.key[order[i]], depth - 1, s, 9)) return true;
             }
         }
         if (minLevel >= 9) return false;
@@ -102,9 +127,10 @@ class FastSearch {
             }
         }
         if (la.level[0] >= 7) {
-            for (int k = 0; k < Slots && la.level[k] >= 7; ++k) {
-                take(la.key[k]);
-                if (Deeper(a, d, la.key[k], depth - 1, s, 7)) return true;
+            const int n = TryOrder(la, 7, wantsPoint, order);
+            for (int i = 0; i < n; ++i) {
+                take(la.key[order[i]]);
+                if (Deeper(a, d, la.key[order[i]], depth - 1, s, 7)) return true;
             }
         }
         return false;
@@ -157,7 +183,7 @@ void ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int 
     say(VerdictNone);
 
     x = 0;
-    if (search.SearchWin(own, own, x, y, depth, s0, 7)) {
+    if (search.SearchWin(own, own, x, y, depth, s0, 7, true)) {
         say(VerdictIWin);
         return;
     }

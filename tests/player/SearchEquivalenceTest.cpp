@@ -60,7 +60,6 @@ TEST(SearchEquivalence, FastAndPlainAgreeOnASliceOfTheSelfPlayCorpus) {
         EXPECT_EQ(fast.y, plain.y) << "position " << i << ": " << AnalyzeLine(corpus[i]);
         EXPECT_EQ(fast.verdict, plain.verdict)
             << "position " << i << ": " << AnalyzeLine(corpus[i]);
-        EXPECT_LE(fast.counts.searchWin, plain.counts.searchWin);
         ++verdicts[plain.verdict];
         ++compared;
     }
