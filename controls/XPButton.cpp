@@ -339,6 +339,13 @@ void TXPButton::leaveEvent(QEvent* event) {
 void TXPButton::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key != Qt::Key_Space && !IsEnterKey(key)) {
+        // A button takes no typed characters, so a plain letter is an accelerator of the window
+        // (with Alt it comes as a shortcut instead).
+        const bool plain = (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
+        if (plain && !event->text().isEmpty() && RouteDialogChar(window(), key)) {
+            event->accept();
+            return;
+        }
         QWidget::keyPressEvent(event);
         return;
     }
@@ -403,6 +410,22 @@ bool TXPButton::RouteDialogKey(QWidget* window, int key, Qt::KeyboardModifiers m
         if (button && button->DialogKey(key, modifiers)) return true;
     }
     return false;
+}
+
+bool TXPButton::RouteDialogChar(QWidget* window, int key) {
+    if (window == nullptr) return false;
+    QList<QPointer<TXPButton>> buttons;
+    for (TXPButton* button : window->findChildren<TXPButton*>())
+        buttons.append(button);
+    for (const QPointer<TXPButton>& button : buttons) {
+        if (button && button->HasAccelerator(key) && button->DialogChar()) return true;
+    }
+    return false;
+}
+
+bool TXPButton::HasAccelerator(int key) const {
+    const QKeySequence accelerator = QKeySequence::mnemonic(caption_);
+    return !accelerator.isEmpty() && accelerator[0].key() == key;
 }
 
 bool TXPButton::DialogChar() {

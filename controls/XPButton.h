@@ -152,6 +152,8 @@ class TXPButton : public QWidget {
     bool DialogKey(int key, Qt::KeyboardModifiers modifiers);
     bool DialogChar();
     static bool RouteDialogKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers);
+    static bool RouteDialogChar(QWidget* window, int key);
+    bool HasAccelerator(int key) const;
     void WatchWindow();
     void UpdateAccelerator();
 
