@@ -32,6 +32,7 @@ void TForm1::FormCreate() {
     CreateStatusPanels();
     CreateStartPanel();
     ConnectCommands();
+    CreateFileDialogs();
     SizeAndCentre();
 }
 

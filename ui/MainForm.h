@@ -12,6 +12,7 @@
 #include "GameRecord.h"
 #include "GameReporter.h"
 
+class QFileDialog;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -63,6 +64,11 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     bool PlayStone(int x, int y, std::uint8_t colour);
     void NewGame();
 
+    // Saved games (SavedGameCommands.cpp): false, after a message box, when nothing was
+    // written or loaded.
+    bool SaveGameFile(const QString& fileName);
+    bool LoadGameFile(const QString& fileName);
+
     int CellSize = 0;  // pixels per board point, set by every full redraw
     wuziqi::BoardPoint HoverPoint{3, 3};
     bool ShowMoveNumbers = false;
@@ -80,6 +86,8 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     void Action3Execute();
     void Action4Execute();
     void Action5Execute();
+    void Action6Execute();
+    void Action7Execute();
     void Action8Execute();
     void Action9Execute();
     void N5Click();
@@ -109,6 +117,7 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     QPushButton* CreateRestartButton();
     QPushButton* CreateStartButton(QWidget* panel);
     void SizeAndCentre();
+    void CreateFileDialogs();
     void FlipBar(QWidget* bar, bool shown);
 
     // Board view helpers (BoardView.cpp).
@@ -138,6 +147,8 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     QPushButton* XPButton1 = nullptr;
     QPushButton* XPButton2 = nullptr;
     TForm2* AboutDialog = nullptr;
+    QFileDialog* SaveDialog1 = nullptr;
+    QFileDialog* OpenDialog1 = nullptr;
     wuziqi::GameReporter* MessageRecorder = nullptr;
     bool Shown = false;
 };

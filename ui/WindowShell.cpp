@@ -163,7 +163,8 @@ void TForm1::ConnectCommands() {
     connect(ui->N13, &QAction::triggered, this, &TForm1::N13Click);
     connect(ui->N14, &QAction::triggered, this, &TForm1::N14Click);
     connect(ui->N16, &QAction::triggered, this, &TForm1::N16Click);
-    // Action6 (save) and Action7 (open) stay disabled until the saved-game commands arrive.
+    connect(ui->Action6, &QAction::triggered, this, &TForm1::Action6Execute);
+    connect(ui->Action7, &QAction::triggered, this, &TForm1::Action7Execute);
 }
 
 void TForm1::SizeAndCentre() {

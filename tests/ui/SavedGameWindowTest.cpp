@@ -1,0 +1,205 @@
+// Save and Open in the real window: the dialogs, the messages, what loading does to the game,
+// and files that are refused with the game left exactly as it was.
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <cstring>
+
+#include "GameBoard.h"
+#include "SavedGame.h"
+#include "WindowFixture.h"
+
+namespace {
+
+QByteArray Bytes(std::initializer_list<int> values) {
+    QByteArray bytes;
+    for (int v : values) bytes.append(static_cast<char>(v));
+    return bytes;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Everything of the game that a refused load must leave alone.
+struct GameSnapshot {
+    explicit GameSnapshot(ShownWindow& w)
+        : history(w.form->Record().MoveHistory),
+          cursor(w.form->Record().HistoryCursor),
+          mode(w.form->Record().GameMode),
+          colour(w.form->Record().CurrentColour),
+          picture(w.form->Picture()),
+          back(w.Action("Action4")->isEnabled()),
+          forward(w.Action("Action5")->isEnabled()) {
+        std::memcpy(grid, w.form->Board().Grid, sizeof grid);
+    }
+
+    bool operator==(const GameSnapshot& o) const {
+        return history == o.history && cursor == o.cursor && mode == o.mode &&
+               colour == o.colour && picture == o.picture && back == o.back &&
+               forward == o.forward && std::memcmp(grid, o.grid, sizeof grid) == 0;
+    }
+
+    std::vector<wuziqi::MoveRecord> history;
+    int cursor;
+    std::uint8_t mode, colour;
+    QImage picture;
+    bool back, forward;
+    wuziqi::CellState grid[17][17];
+};
+
+int StonesOnBoard(ShownWindow& w) {
+    int stones = 0;
+    for (int x = 1; x <= 15; ++x)
+        for (int y = 1; y <= 15; ++y) stones += w.form->Board().GetCell(x, y) != wuziqi::Empty;
+    return stones;
+}
+
+}  // namespace
+
+class SavedGameWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { QVERIFY(directory.isValid()); }
+
+    void savedGameComesBackForReviewStepByStep() {
+        ShownWindow w;
+        w.Click(7, 7);    // the person's white stone and the computer's reply
+        w.Click(10, 12);  // and another exchange
+        QCOMPARE(w.form->Record().HistoryCursor, 5);
+        w.Action("Action4")->trigger();  // step back over the last exchange: still saved
+        const std::vector<wuziqi::MoveRecord> played = w.form->Record().MoveHistory;
+
+        const QString path = directory.filePath(QStringLiteral("game.wzq"));
+        QVERIFY(w.form->SaveGameFile(path));
+        QCOMPARE(w.reporter.messages.back(), std::string("保存完毕！ 总步数：5"));
+        const std::vector<std::uint8_t> expected = wuziqi::EncodeSavedGame(played);
+        QCOMPARE(ReadFile(path), QByteArray(reinterpret_cast<const char*>(expected.data()),
+                                            static_cast<qsizetype>(expected.size())));
+
+        w.Action("Action1")->trigger();
+        QVERIFY(w.form->LoadGameFile(path));
+        QCOMPARE(w.reporter.messages.back(), std::string("成功读入! 总步数：5"));
+        QCOMPARE(w.form->Record().GameMode, wuziqi::ModeReview);
+        QCOMPARE(StonesOnBoard(w), 1);
+        QCOMPARE(w.form->Board().GetCell(8, 8), wuziqi::Black);
+        QVERIFY(!w.Action("Action4")->isEnabled());
+        QVERIFY(w.Action("Action5")->isEnabled());
+
+        for (int step = 2; step <= 5; ++step) {
+            w.Action("Action5")->trigger();  // one stone at a time while reviewing
+            QCOMPARE(w.form->Record().HistoryCursor, step);
+            QCOMPARE(StonesOnBoard(w), step);
+        }
+        QVERIFY(!w.Action("Action5")->isEnabled());
+        for (std::size_t i = 0; i < played.size(); ++i)
+            QCOMPARE(w.form->Board().GetCell(played[i].x, played[i].y),
+                     i % 2 == 0 ? wuziqi::Black : wuziqi::White);
+    }
+
+    void refusedFilesLeaveTheGameAsItWas() {
+        ShownWindow w;
+        w.Click(7, 7);
+        const QString missing = directory.filePath(QStringLiteral("missing.wzq"));
+        struct Bad {
+            const char* name;
+            QByteArray bytes;
+            const char* message;
+        };
+        const Bad files[] = {
+            {"five.wzq", Bytes({5, 'W', 'Z', 'Q', '1', '.', '0', 0, 0, 0, 0}), "不是棋盘文件！"},
+            {"short.wzq", Bytes({6, 'W', 'Z', 'Q', '1', '.', '0', 1}), "不是棋盘文件！\n"},
+            {"negative.wzq", Bytes({6, 'W', 'Z', 'Q', '1', '.', '0', 0xFF, 0xFF, 0xFF, 0xFF}),
+             "不是棋盘文件！\n"},
+            {"huge.wzq", Bytes({6, 'W', 'Z', 'Q', '1', '.', '0', 0xFF, 0xFF, 0xFF, 0x7F, 8, 8}),
+             "不是棋盘文件！\n"},
+            {"trailing.wzq", Bytes({6, 'W', 'Z', 'Q', '1', '.', '0', 1, 0, 0, 0, 8, 8, 0}),
+             "不是棋盘文件！\n"},
+            {"offboard.wzq", Bytes({6, 'W', 'Z', 'Q', '1', '.', '0', 1, 0, 0, 0, 0, 8}),
+             "不是棋盘文件！\n"},
+            {"taken.wzq", Bytes({6, 'W', 'Z', 'Q', '1', '.', '0', 2, 0, 0, 0, 8, 8, 8, 8}),
+             "不是棋盘文件！\n"},
+        };
+        const GameSnapshot before(w);
+        for (const Bad& bad : files) {
+            const QString path = directory.filePath(QString::fromLatin1(bad.name));
+            WriteFile(path, bad.bytes);
+            QVERIFY2(!w.form->LoadGameFile(path), bad.name);
+            QVERIFY2(w.reporter.messages.back().rfind(bad.message, 0) == 0, bad.name);
+            QVERIFY2(GameSnapshot(w) == before, bad.name);
+        }
+
+        QVERIFY(!w.form->LoadGameFile(missing));
+        QVERIFY(w.reporter.messages.back().rfind("Cannot open file \"", 0) == 0);
+        QVERIFY(w.reporter.messages.back().find("missing.wzq") != std::string::npos);
+        QVERIFY(GameSnapshot(w) == before);
+
+        QVERIFY(!w.form->LoadGameFile(directory.path()));  // a folder, not a file
+        QVERIFY(GameSnapshot(w) == before);
+    }
+
+    void failedSaveSaysSoAndKeepsTheOldFile() {
+        ShownWindow w;
+        const QString nowhere = directory.filePath(QStringLiteral("no/such/folder/game.wzq"));
+        const std::size_t messagesBefore = w.reporter.messages.size();
+        QVERIFY(!w.form->SaveGameFile(nowhere));
+        QCOMPARE(w.reporter.messages.size(), messagesBefore + 1);
+        const std::string& message = w.reporter.messages.back();
+        QVERIFY(message.rfind("Cannot create file \"", 0) == 0);
+        QVERIFY(message.find("game.wzq") != std::string::npos);
+
+        // Saving over an existing file replaces it whole.
+        const QString path = directory.filePath(QStringLiteral("old.wzq"));
+        WriteFile(path, QByteArray(100, 'x'));
+        QVERIFY(w.form->SaveGameFile(path));
+        QCOMPARE(ReadFile(path).size(), 13);  // the opening stone only
+    }
+
+    void dialogsOfferWzqFilesAndCancelChangesNothing() {
+        ShownWindow w;
+        const GameSnapshot before(w);
+        for (const char* dialogName : {"SaveDialog1", "OpenDialog1"}) {
+            auto* dialog = w.form->findChild<QFileDialog*>(QString::fromLatin1(dialogName));
+            QVERIFY(dialog);
+            QTimer::singleShot(0, dialog, &QDialog::reject);
+            w.Action(dialog->acceptMode() == QFileDialog::AcceptSave ? "Action6" : "Action7")
+                ->trigger();
+            QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("*.wzq")});
+            QCOMPARE(dialog->defaultSuffix(), QStringLiteral("wzq"));
+        }
+        QVERIFY(GameSnapshot(w) == before);
+        QVERIFY(!w.form->findChild<QFileDialog*>(QStringLiteral("SaveDialog1"))
+                     ->testOption(QFileDialog::DontConfirmOverwrite));
+    }
+
+    void saveDialogWritesTheChosenFileWithTheDefaultExtension() {
+        ShownWindow w;
+        auto* dialog = w.form->findChild<QFileDialog*>(QStringLiteral("SaveDialog1"));
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        dialog->setDirectory(directory.path());
+        QTimer::singleShot(0, dialog, [dialog] {
+            dialog->selectFile(QStringLiteral("chosen"));
+            static_cast<QDialog*>(dialog)->accept();  // as the dialog's Save button does
+        });
+        w.Action("Action6")->trigger();
+        QCOMPARE(ReadFile(directory.filePath(QStringLiteral("chosen.wzq"))).size(), 13);
+        QCOMPARE(w.reporter.messages.back(), std::string("保存完毕！ 总步数：1"));
+    }
+
+  private:
+    QTemporaryDir directory;
+};
+
+QTEST_MAIN(SavedGameWindowTest)
+#include "SavedGameWindowTest.moc"

@@ -1,0 +1,105 @@
+// Save and Open: the file dialogs, writing and reading .wzq files, and what loading does to
+// the game. The format itself lives in the model (SavedGame.h).
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "MainForm.h"
+#include "ReviewStart.h"
+#include "SavedGame.h"
+
+namespace {
+
+// No saved game comes near this size (a full board is 461 bytes); reading stops past it so
+// that a huge file picked by mistake is refused without being loaded into memory.
+constexpr qint64 LargestFileRead = 64 * 1024;
+
+const QString FileFilter = QStringLiteral("*.wzq");
+const QString FileSuffix = QStringLiteral("wzq");
+
+QString ShownPath(const QString& fileName) {
+    return QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
+}
+
+}  // namespace
+
+void TForm1::CreateFileDialogs() {
+    SaveDialog1 = new QFileDialog(this);
+    SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
+    SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+    SaveDialog1->setFileMode(QFileDialog::AnyFile);
+    SaveDialog1->setOption(QFileDialog::DontConfirmOverwrite, false);
+
+    OpenDialog1 = new QFileDialog(this);
+    OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
+    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+}
+
+void TForm1::Action6Execute() {
+    SaveDialog1->setNameFilter(FileFilter);
+    SaveDialog1->setDefaultSuffix(FileSuffix);
+    if (SaveDialog1->exec() != QDialog::Accepted) return;
+    const QStringList chosen = SaveDialog1->selectedFiles();
+    if (!chosen.isEmpty()) SaveGameFile(chosen.first());
+}
+
+void TForm1::Action7Execute() {
+    OpenDialog1->setNameFilter(FileFilter);
+    OpenDialog1->setDefaultSuffix(FileSuffix);
+    if (OpenDialog1->exec() != QDialog::Accepted) return;
+    const QStringList chosen = OpenDialog1->selectedFiles();
+    if (!chosen.isEmpty()) LoadGameFile(chosen.first());
+}
+
+bool TForm1::SaveGameFile(const QString& fileName) {
+    const std::vector<std::uint8_t> bytes = wuziqi::EncodeSavedGame(GameState->MoveHistory);
+    // QSaveFile writes beside the old file and renames over it only once everything is
+    // written, so a failed save never loses the file it was to replace.
+    QSaveFile file(fileName);
+    const auto size = static_cast<qint64>(bytes.size());
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit()) {
+        ShowMessage(QStringLiteral("Cannot create file \"%1\". %2")
+                        .arg(ShownPath(fileName), file.errorString())
+                        .toStdString());
+        return false;
+    }
+    ShowMessage("保存完毕！ 总步数：" + std::to_string(GameState->MoveHistory.size()));
+    return true;
+}
+
+bool TForm1::LoadGameFile(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowMessage(QStringLiteral("Cannot open file \"%1\". %2")
+                        .arg(ShownPath(fileName), file.errorString())
+                        .toStdString());
+        return false;
+    }
+    const QByteArray data = file.read(LargestFileRead + 1);
+    if (file.error() != QFileDevice::NoError) {
+        ShowMessage(QStringLiteral("Cannot read file \"%1\". %2")
+                        .arg(ShownPath(fileName), file.errorString())
+                        .toStdString());
+        return false;
+    }
+    file.close();
+
+    // Everything is checked before anything of the current game changes.
+    const auto* first = reinterpret_cast<const std::uint8_t*>(data.constData());
+    wuziqi::DecodedGame decoded =
+        wuziqi::DecodeSavedGame({first, static_cast<std::size_t>(data.size())});
+    if (!decoded.ok()) {
+        ShowMessage(wuziqi::DescribeSavedGameError(decoded));
+        return false;
+    }
+    const std::size_t count = decoded.moves.size();
+    wuziqi::StartReview(*GameState, std::move(decoded.moves));
+    SyncStepCommands();
+    RedrawBoard();
+    ShowMessage("成功读入! 总步数：" + std::to_string(count));
+    return true;
+}
