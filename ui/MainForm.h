@@ -15,7 +15,6 @@
 class QFileDialog;
 class QFrame;
 class QLabel;
-class QPushButton;
 class QTextBrowser;
 class QTimer;
 class QToolButton;
@@ -27,6 +26,7 @@ class TForm1;
 
 namespace wuziqi {
 class TGameBoard;
+class TXPButton;
 }
 
 // The main window: the board view, the game controller that runs the game on the game record,
@@ -114,8 +114,8 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     void NameToolbarItems();
     void CreateStatusPanels();
     void CreateStartPanel();
-    QPushButton* CreateRestartButton();
-    QPushButton* CreateStartButton(QWidget* panel);
+    wuziqi::TXPButton* CreateRestartButton();
+    wuziqi::TXPButton* CreateStartButton(QWidget* panel);
     void SizeAndCentre();
     void CreateFileDialogs();
     void FlipBar(QWidget* bar, bool shown);
@@ -144,8 +144,8 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     std::array<QLabel*, 5> StatusPanels{};
     QFrame* Panel3 = nullptr;
     QTextBrowser* WebBrowser1 = nullptr;
-    QPushButton* XPButton1 = nullptr;
-    QPushButton* XPButton2 = nullptr;
+    wuziqi::TXPButton* XPButton1 = nullptr;
+    wuziqi::TXPButton* XPButton2 = nullptr;
     TForm2* AboutDialog = nullptr;
     QFileDialog* SaveDialog1 = nullptr;
     QFileDialog* OpenDialog1 = nullptr;

@@ -6,7 +6,6 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
@@ -18,6 +17,7 @@
 #include "About.h"
 #include "AppInfo.h"
 #include "MainForm.h"
+#include "XPButton.h"
 #include "ui_MainForm.h"
 
 namespace {
@@ -80,29 +80,27 @@ void TForm1::NameToolbarItems() {
     ui->ToolBar1->addWidget(XPButton1);
 }
 
-QPushButton* TForm1::CreateRestartButton() {
-    auto* button = new QPushButton(QStringLiteral("重新开局游戏"), ui->ToolBar1);
+wuziqi::TXPButton* TForm1::CreateRestartButton() {
+    // Construction gives the toolbar look: gradient, border, 宋体 12 px, window-text colour.
+    auto* button = new wuziqi::TXPButton(ui->ToolBar1);
     button->setObjectName(QStringLiteral("XPButton1"));
     button->setFixedSize(100, 22);
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(12);
-    button->setFont(font);
-    connect(button, &QPushButton::clicked, this, &TForm1::XPButton1Click);
+    button->SetCaption(QStringLiteral("重新开局游戏"));
+    connect(button, &wuziqi::TXPButton::OnClick, this, &TForm1::XPButton1Click);
     return button;
 }
 
-QPushButton* TForm1::CreateStartButton(QWidget* panel) {
-    auto* button = new QPushButton(QStringLiteral("开始游戏"), panel);
+wuziqi::TXPButton* TForm1::CreateStartButton(QWidget* panel) {
+    auto* button = new wuziqi::TXPButton(panel);
     button->setObjectName(QStringLiteral("XPButton2"));
     button->setGeometry(96, 160, 145, 41);
-    QFont font(QStringLiteral("宋体"));
+    button->SetCaption(QStringLiteral("开始游戏"));
+    QFont font = button->font();
     font.setPixelSize(21);
     font.setBold(true);
     button->setFont(font);
-    QPalette colours = button->palette();
-    colours.setColor(QPalette::ButtonText, QColor(128, 0, 128));
-    button->setPalette(colours);
-    connect(button, &QPushButton::clicked, this, &TForm1::XPButton2Click);
+    button->SetFontColor(wuziqi::clPurple);
+    connect(button, &wuziqi::TXPButton::OnClick, this, &TForm1::XPButton2Click);
     return button;
 }
 

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QTest>
 
 #include "About.h"
@@ -12,6 +11,7 @@
 #include "BoardImage.h"
 #include "MainForm.h"
 #include "RecordingReporter.h"
+#include "XPButton.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
     form.SetMessageRecorder(&reporter);
     form.show();
     auto* image = form.findChild<BoardImage*>(QStringLiteral("Image1"));
-    form.findChild<QPushButton*>(QStringLiteral("XPButton2"))->click();
+    form.findChild<wuziqi::TXPButton*>(QStringLiteral("XPButton2"))->Click();
     form.findChild<QAction*>(QStringLiteral("Action9"))->trigger();
     form.findChild<QAction*>(QStringLiteral("N8"))->trigger();
     const int moves[][2] = {{7, 7}, {9, 7}, {7, 9}, {6, 8}};

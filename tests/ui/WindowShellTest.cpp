@@ -16,6 +16,7 @@
 #include "About.h"
 #include "GameBoard.h"
 #include "WindowFixture.h"
+#include "XPButton.h"
 
 namespace {
 
@@ -87,9 +88,9 @@ class WindowShellTest : public QObject {
         QVERIFY(modeButton->isDown() || modeButton->isChecked());
         QCOMPARE(modeButton->toolTip(), QStringLiteral("切换模式"));
 
-        auto* restart = toolBar->findChild<QPushButton*>(QStringLiteral("XPButton1"));
+        auto* restart = toolBar->findChild<wuziqi::TXPButton*>(QStringLiteral("XPButton1"));
         QCOMPARE(restart->size(), QSize(100, 22));
-        QCOMPARE(restart->text(), QStringLiteral("重新开局游戏"));
+        QCOMPARE(restart->Caption(), QStringLiteral("重新开局游戏"));
         w.Action("Action8")->trigger();
         QVERIFY(!modeButton->isChecked());
         w.Click(3, 3);
@@ -207,11 +208,14 @@ class WindowShellTest : public QObject {
         auto* panel = form.findChild<QFrame*>(QStringLiteral("Panel3"));
         QVERIFY(panel->isVisible());
         QCOMPARE(panel->size(), QSize(335, 283));
-        auto* start = panel->findChild<QPushButton*>(QStringLiteral("XPButton2"));
+        auto* start = panel->findChild<wuziqi::TXPButton*>(QStringLiteral("XPButton2"));
         QCOMPARE(start->geometry(), QRect(96, 160, 145, 41));
-        QCOMPARE(start->text(), QStringLiteral("开始游戏"));
+        QCOMPARE(start->Caption(), QStringLiteral("开始游戏"));
         QVERIFY(start->font().bold());
         QCOMPARE(start->font().pixelSize(), 21);
+        QCOMPARE(start->FontColor(), wuziqi::clPurple);
+        QCOMPARE(start->ButtonStyle(), wuziqi::bsGradient);
+        QVERIFY(start->BorderDraw());
 
         const QPoint corner = panel->pos();
         form.resize(form.width() + 64, form.height() + 64);
