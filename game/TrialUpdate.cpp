@@ -54,13 +54,13 @@ class LineUpdate {
 
         // Rebuild them from the windows wholly on one side of the stone.
         for (int i = -9; i <= -5; ++i)
-            Window(i, -5, -1, other, stone);
+            TrialWindow(i, -5, -1, other, stone);
         for (int i = 1; i <= 5; ++i)
-            Window(i, 1, 5, other, stone);
+            TrialWindow(i, 1, 5, other, stone);
 
         // Raise the stone colour's levels from the windows that hold the stone.
         for (int i = -4; i <= 0; ++i)
-            Window(i, -5, 5, stone, other);
+            TrialWindow(i, -5, 5, stone, other);
 
         for (int colour = Black; colour <= White; ++colour)
             for (int k = -NearReach; k <= NearReach; ++k)
@@ -80,7 +80,7 @@ class LineUpdate {
 
     // The window of cells i..i+4 for colour c with blocker b. Meeting a blocker inside the
     // window moves the caller's i there, so its next window starts just past it.
-    void Window(int& i, int lo, int hi, std::uint8_t c, std::uint8_t b) {
+    void TrialWindow(int& i, int lo, int hi, std::uint8_t c, std::uint8_t b) {
         if (Cell(i) == Border || Cell(i) == b) return;
         int count = 0;
         std::uint8_t mask = 0;
