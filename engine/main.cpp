@@ -16,7 +16,8 @@ using namespace wuziqi::engine;
 
 constexpr std::size_t MaxProtocolLine = 4096;
 constexpr std::size_t MaxAnalyzeLine = 1 << 20;
-constexpr int MaxDepth = 64;  // each level holds a search state on the stack
+// Beyond the game's 16 the search grows fast; 32 keeps a line within seconds.
+constexpr int MaxDepth = 32;
 
 void Print(const std::string& line) {
     std::fputs(line.c_str(), stdout);

@@ -88,7 +88,7 @@ TEST(AnalyzeMode, DepthAndLevelsOptions) {
     }
     for (const std::vector<std::string>& args : {std::vector<std::string>{"analyze", "--depth"},
                                                  {"analyze", "--depth", "x"},
-                                                 {"analyze", "--depth", "100000"},
+                                                 {"analyze", "--depth", "33"},
                                                  {"analyze", "--fast"},
                                                  {"play"}}) {
         EngineProcess engine(args);
