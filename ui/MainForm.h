@@ -118,6 +118,8 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     wuziqi::TXPButton* CreateStartButton(QWidget* panel);
     void SizeAndCentre();
     void CreateFileDialogs();
+    // The file the person picks in a file dialog, or an empty name when it is cancelled.
+    QString ChooseGameFile(QFileDialog* dialog);
     void FlipBar(QWidget* bar, bool shown);
 
     // Board view helpers (BoardView.cpp).

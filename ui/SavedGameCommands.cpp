@@ -39,19 +39,21 @@ void TForm1::CreateFileDialogs() {
 }
 
 void TForm1::Action6Execute() {
-    SaveDialog1->setNameFilter(FileFilter);
-    SaveDialog1->setDefaultSuffix(FileSuffix);
-    if (SaveDialog1->exec() != QDialog::Accepted) return;
-    const QStringList chosen = SaveDialog1->selectedFiles();
-    if (!chosen.isEmpty()) SaveGameFile(chosen.first());
+    const QString fileName = ChooseGameFile(SaveDialog1);
+    if (!fileName.isEmpty()) SaveGameFile(fileName);
 }
 
 void TForm1::Action7Execute() {
-    OpenDialog1->setNameFilter(FileFilter);
-    OpenDialog1->setDefaultSuffix(FileSuffix);
-    if (OpenDialog1->exec() != QDialog::Accepted) return;
-    const QStringList chosen = OpenDialog1->selectedFiles();
-    if (!chosen.isEmpty()) LoadGameFile(chosen.first());
+    const QString fileName = ChooseGameFile(OpenDialog1);
+    if (!fileName.isEmpty()) LoadGameFile(fileName);
+}
+
+QString TForm1::ChooseGameFile(QFileDialog* dialog) {
+    dialog->setNameFilter(FileFilter);
+    dialog->setDefaultSuffix(FileSuffix);
+    if (dialog->exec() != QDialog::Accepted) return {};
+    const QStringList chosen = dialog->selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
 }
 
 bool TForm1::SaveGameFile(const QString& fileName) {
