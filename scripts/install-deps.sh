@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-tools-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-noto-cjk)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-noto-cjk
+          qt6-translations-l10n)
 
 missing=()
 for package in "${packages[@]}"; do

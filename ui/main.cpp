@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "About.h"
 #include "AppInfo.h"
@@ -10,6 +12,13 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(WUZIQI_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("wuziqi"));
     wuziqi::UseSongStyleFallbacks();
+
+    // The interface is Chinese, so Qt's own dialogs (file dialogs, message-box buttons) speak
+    // Chinese too, wherever Qt's translations are installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_zh_CN"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     TForm1 form;
     TForm2 about(&form);
