@@ -125,14 +125,15 @@ void ScanTrialLine(FastState& state, const TGameBoard& board, int x0, int y0) {
         const CellState c = board.Grid[x0 + k * DX][y0 + k * DY];
         if (c == Border) break;
         line[k + Offset] = c;
+        bits[c] |= 1u << (k + Offset);
     }
     for (int k = -1; k >= -Reach; --k) {
         const CellState c = board.Grid[x0 + k * DX][y0 + k * DY];
         if (c == Border) break;
         line[k + Offset] = c;
+        bits[c] |= 1u << (k + Offset);
     }
-    for (int j = 0; j < 2 * Reach + 4; ++j)
-        bits[line[j]] |= 1u << j;
+    bits[Border] = ~(bits[Empty] | bits[Black] | bits[White]) & ((1u << (2 * Reach + 4)) - 1);
 
     const std::uint8_t stone = line[Offset];
     const std::uint8_t other = stone == Black ? White : Black;
