@@ -15,20 +15,12 @@
 #include "LiteralSearch.h"
 #include "MoveChoice.h"
 #include "SelfPlayCorpus.h"
+#include "VerdictReporter.h"
 
 namespace {
 
 using namespace wuziqi;
 using Clock = std::chrono::steady_clock;
-
-class VerdictReporter : public GameReporter {
-  public:
-    void ShowMessage(std::string_view) override {}
-    void SetStatusText(int panel, std::string_view text) override {
-        if (panel == 0) verdict = std::string(text);
-    }
-    std::string verdict;
-};
 
 struct Reply {
     int x = 0, y = 0;

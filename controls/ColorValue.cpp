@@ -53,8 +53,7 @@ QColor SystemColor(int number, const QPalette& palette) {
             return palette.color(QPalette::Active, QPalette::ToolTipText);
         case 24:  // tooltip background
             return palette.color(QPalette::Active, QPalette::ToolTipBase);
-        default:
-            return palette.color(QPalette::Active, QPalette::Button);
+        default: return palette.color(QPalette::Active, QPalette::Button);
     }
 }
 

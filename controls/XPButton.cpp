@@ -473,11 +473,8 @@ bool TXPButton::event(QEvent* event) {
             if (shortcut->shortcutId() == acceleratorId_ && DialogChar()) return true;
             break;
         }
-        case QEvent::ParentChange:
-            WatchWindow();
-            break;
-        default:
-            break;
+        case QEvent::ParentChange: WatchWindow(); break;
+        default: break;
     }
     return QWidget::event(event);
 }
@@ -517,11 +514,8 @@ void TXPButton::changeEvent(QEvent* event) {
             update();
             break;
         case QEvent::FontChange:
-        case QEvent::PaletteChange:
-            update();
-            break;
-        default:
-            break;
+        case QEvent::PaletteChange: update(); break;
+        default: break;
     }
 }
 

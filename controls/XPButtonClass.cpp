@@ -65,17 +65,10 @@ const TXPPalette& XPPalette() {
 
 void LoadXPPalette(TButtonStyle style) {
     switch (style) {
-        case bsXPBlue:
-            g_xpPalette = kXPBlue;
-            break;
-        case bsXPArgent:
-            g_xpPalette = kXPArgent;
-            break;
-        case bsXPGreen:
-            g_xpPalette = kXPGreen;
-            break;
-        default:
-            break;
+        case bsXPBlue: g_xpPalette = kXPBlue; break;
+        case bsXPArgent: g_xpPalette = kXPArgent; break;
+        case bsXPGreen: g_xpPalette = kXPGreen; break;
+        default: break;
     }
 }
 

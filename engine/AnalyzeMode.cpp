@@ -4,20 +4,11 @@
 
 #include "GameBoard.h"
 #include "NumberParsing.h"
+#include "VerdictReporter.h"
 
 namespace wuziqi::engine {
 
 namespace {
-
-// Keeps what goes to status panel 0; the model's messages are dropped.
-class VerdictReporter : public GameReporter {
-  public:
-    void ShowMessage(std::string_view) override {}
-    void SetStatusText(int panel, std::string_view text) override {
-        if (panel == 0) verdict = std::string(text);
-    }
-    std::string verdict;
-};
 
 std::string JsonString(std::string_view text) {
     std::string out = "\"";

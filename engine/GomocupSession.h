@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "GameBoard.h"
+#include "VerdictReporter.h"
 
 namespace wuziqi::engine {
 
@@ -22,18 +23,12 @@ class GomocupSession {
     bool Finished() const { return finished_; }
 
   private:
-    class QuietReporter : public GameReporter {
-      public:
-        void ShowMessage(std::string_view) override {}
-        void SetStatusText(int, std::string_view) override {}
-    };
-
     std::vector<std::string> Command(std::string_view command, std::string_view rest);
     std::vector<std::string> BoardLine(std::string_view line);
     std::string Reply(int lastX, int lastY);
     bool ParsePoint(std::string_view text, int& x, int& y) const;
 
-    QuietReporter reporter_;
+    VerdictReporter reporter_;  // the verdict is not part of the protocol
     TGameBoard board_;
     bool started_ = false;
     bool readingBoard_ = false;

@@ -21,7 +21,9 @@ inline constexpr int DirectionCount = 4;
 class GameReporter;
 
 // True when lo <= v <= hi.
-constexpr bool InRange(int v, int lo, int hi) { return lo <= v && v <= hi; }
+constexpr bool InRange(int v, int lo, int hi) {
+    return lo <= v && v <= hi;
+}
 
 // The other colour: 3 for 2 and 2 for everything else. A Border or Empty argument is a
 // wrong call; it is reported as " Type Error! " (when a reporter is given) and still gives 2.

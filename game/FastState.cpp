@@ -89,14 +89,6 @@ struct ForwardTable {
 };
 const ForwardTable Forward;
 
-bool ThreeIsDead(std::uint8_t left, std::uint8_t right, std::uint8_t right2, std::uint8_t first) {
-    if (left == Empty && right == Empty) return false;
-    if (left == Empty) return true;
-    if (right2 == Empty) return true;
-    if (first == Empty && right == Empty) return false;
-    return true;
-}
-
 // Set bits of a five-bit window, without relying on a popcount instruction.
 constexpr std::array<std::uint8_t, 32> StoneCount = [] {
     std::array<std::uint8_t, 32> counts{};

@@ -19,17 +19,23 @@ void DirectionStep(int direction, int& dx, int& dy) {
     dy = Steps[direction][1];
 }
 
-TGameBoard::TGameBoard(GameReporter* reporter) : Reporter(reporter) { Reset(); }
+TGameBoard::TGameBoard(GameReporter* reporter) : Reporter(reporter) {
+    Reset();
+}
 
 void TGameBoard::Reset() {
     for (auto& column : Grid)
-        for (auto& cell : column) cell = Border;
+        for (auto& cell : column)
+            cell = Border;
     for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= BoardSize; ++y) Grid[x][y] = Empty;
+        for (int y = 1; y <= BoardSize; ++y)
+            Grid[x][y] = Empty;
     Levels.Clear();
 }
 
-std::string TGameBoard::ColourName(std::uint8_t colour) { return colour == Black ? "Black" : "White"; }
+std::string TGameBoard::ColourName(std::uint8_t colour) {
+    return colour == Black ? "Black" : "White";
+}
 
 CellState TGameBoard::GetCell(int x, int y) const {
     if (!InRange(x, 1, BoardSize) || !InRange(y, 1, BoardSize)) return Empty;

@@ -14,7 +14,7 @@ namespace wuziqi {
 // one-point Border frame, the placement rule with its win announcement, and the threat
 // map kept current after every placement. The board knows nothing of turns or move order.
 class TGameBoard {
-public:
+  public:
     // Messages go to the reporter; without one they are dropped.
     explicit TGameBoard(GameReporter* reporter = nullptr);
     virtual ~TGameBoard() = default;
@@ -56,7 +56,7 @@ public:
     CellState Grid[BoardSize + 2][BoardSize + 2];  // [x][y], frame at 0 and 16
     LevelMap Levels;
 
-private:
+  private:
     GameReporter* Reporter;
 };
 

@@ -8,7 +8,7 @@ namespace wuziqi {
 // the main window implements this with message boxes and status-bar panels, the engine and
 // the tests record what arrives.
 class GameReporter {
-public:
+  public:
     virtual ~GameReporter() = default;
 
     // A message that needs the person's attention (" Set Wrong!", "Black Win!", ...).

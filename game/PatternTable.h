@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "CellState.h"
+
 namespace wuziqi {
 
 // Threat levels, 0..11: how far a colour has come towards five along one line through a
@@ -28,5 +30,16 @@ extern const std::array<PatternTable, 4> PatternTables;
 
 // The level of every point of a dead window, by stone count (0 for counts outside 1..4).
 Level DeadLevel(int stoneCount);
+
+// The three-stone rule: whether a window of three stones is dead, from the cell just
+// before the window (left), the cells just after it (right, right2) and its first cell.
+constexpr bool ThreeIsDead(std::uint8_t left, std::uint8_t right, std::uint8_t right2,
+                           std::uint8_t first) {
+    if (left == Empty && right == Empty) return false;
+    if (left == Empty) return true;
+    if (right2 == Empty) return true;
+    if (first == Empty && right == Empty) return false;
+    return true;
+}
 
 }  // namespace wuziqi

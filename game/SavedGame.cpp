@@ -26,7 +26,8 @@ DecodedGame Rejected(SavedGameError error, int badEntry = -1) {
 std::vector<std::uint8_t> EncodeSavedGame(std::span<const MoveRecord> moves) {
     std::vector<std::uint8_t> bytes(Identification.begin(), Identification.end());
     const auto count = static_cast<std::uint32_t>(moves.size());
-    for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<std::uint8_t>(count >> shift));
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.push_back(static_cast<std::uint8_t>(count >> shift));
     for (const MoveRecord& move : moves) {
         bytes.push_back(static_cast<std::uint8_t>(move.x));
         bytes.push_back(static_cast<std::uint8_t>(move.y));
@@ -41,7 +42,8 @@ DecodedGame DecodeSavedGame(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < HeaderSize) return Rejected(SavedGameError::MissingCount);
 
     std::uint32_t raw = 0;
-    for (int i = 3; i >= 0; --i) raw = raw << 8 | bytes[Identification.size() + i];
+    for (int i = 3; i >= 0; --i)
+        raw = raw << 8 | bytes[Identification.size() + i];
     const auto count = static_cast<std::int32_t>(raw);
     if (count < 0) return Rejected(SavedGameError::NegativeCount);
 
@@ -77,7 +79,8 @@ std::string DescribeSavedGameError(const DecodedGame& decoded) {
         case SavedGameError::MissingMoves:
             return notABoardFile + "\n文件中的棋步比记录的步数少，文件不完整。";
         case SavedGameError::TrailingBytes: return notABoardFile + "\n最后一步之后还有多余的数据。";
-        case SavedGameError::MoveOffBoard: return notABoardFile + "\n第 " + entry + " 步不在棋盘上。";
+        case SavedGameError::MoveOffBoard:
+            return notABoardFile + "\n第 " + entry + " 步不在棋盘上。";
         case SavedGameError::PointTaken:
             return notABoardFile + "\n第 " + entry + " 步落在已有棋子的位置上。";
     }

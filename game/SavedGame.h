@@ -17,13 +17,13 @@ std::vector<std::uint8_t> EncodeSavedGame(std::span<const MoveRecord> moves);
 
 enum class SavedGameError {
     None,
-    NotABoardFile,   // the identification is missing or wrong
-    MissingCount,    // the file ends inside the move count
+    NotABoardFile,  // the identification is missing or wrong
+    MissingCount,   // the file ends inside the move count
     NegativeCount,
-    MissingMoves,    // the count announces more entries than the file holds
-    TrailingBytes,   // bytes follow the last entry
-    MoveOffBoard,    // an entry outside 1..15
-    PointTaken,      // an entry on a point an earlier entry already holds
+    MissingMoves,   // the count announces more entries than the file holds
+    TrailingBytes,  // bytes follow the last entry
+    MoveOffBoard,   // an entry outside 1..15
+    PointTaken,     // an entry on a point an earlier entry already holds
 };
 
 struct DecodedGame {

@@ -16,31 +16,25 @@ constexpr int GatherReach = 9;
 // those points (and only those) are cleared first: this keeps every level 11 exact.
 constexpr int ClearReach = 4;
 
-// The three-stone rule: whether a window of three is dead, from the cells around it.
-bool ThreeIsDead(std::uint8_t left, std::uint8_t right, std::uint8_t right2, std::uint8_t first) {
-    if (left == Empty && right == Empty) return false;
-    if (left == Empty) return true;
-    if (right2 == Empty) return true;
-    if (first == Empty && right == Empty) return false;
-    return true;
-}
-
 }  // namespace
 
 void TGameBoard::MatchPattern(std::uint8_t mask, int count, bool dead, Level levels[5]) {
     if (dead) {
-        for (int i = 0; i < 5; ++i) levels[i] = DeadLevel(count);
+        for (int i = 0; i < 5; ++i)
+            levels[i] = DeadLevel(count);
         return;
     }
     if (count == 4) {
-        for (int i = 0; i < 5; ++i) levels[i] = PatternTables[3].rows[0].levels[i];
+        for (int i = 0; i < 5; ++i)
+            levels[i] = PatternTables[3].rows[0].levels[i];
         return;
     }
     if (InRange(count, 1, 3)) {
         const PatternTable& table = PatternTables[count - 1];
         for (int r = 0; r < table.count; ++r) {
             if (table.rows[r].mask != mask) continue;
-            for (int i = 0; i < 5; ++i) levels[i] = table.rows[r].levels[i];
+            for (int i = 0; i < 5; ++i)
+                levels[i] = table.rows[r].levels[i];
             return;
         }
     }
@@ -116,7 +110,8 @@ void TGameBoard::ScanLine(std::uint8_t direction, int x, int y) {
 }
 
 void TGameBoard::UpdateLines(int x, int y) {
-    for (std::uint8_t d = 0; d < DirectionCount; ++d) ScanLine(d, x, y);
+    for (std::uint8_t d = 0; d < DirectionCount; ++d)
+        ScanLine(d, x, y);
 }
 
 bool TGameBoard::WinTest(int x, int y, double& score, std::uint8_t colour) const {

@@ -16,15 +16,6 @@ constexpr int LineCells = 2 * Reach + 4;  // offsets -10..11
 // How far from the stone the opponent's levels are taken down and the raised points lie.
 constexpr int NearReach = 5;
 
-// The three-stone rule of the threat map: whether a window of three is dead.
-bool ThreeIsDead(std::uint8_t left, std::uint8_t right, std::uint8_t right2, std::uint8_t first) {
-    if (left == Empty && right == Empty) return false;
-    if (left == Empty) return true;
-    if (right2 == Empty) return true;
-    if (first == Empty && right == Empty) return false;
-    return true;
-}
-
 class LineUpdate {
   public:
     LineUpdate(SearchState& state, TGameBoard& board, int x, int y, int direction)

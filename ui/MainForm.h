@@ -27,7 +27,7 @@ class TForm1;
 namespace wuziqi {
 class TGameBoard;
 class TXPButton;
-}
+}  // namespace wuziqi
 
 // The main window: the board view, the game controller that runs the game on the game record,
 // and the window shell around them (menus, toolbar, status bar, clock, start panel). Its

@@ -138,9 +138,7 @@ class ButtonSheetTest : public QObject {
         const QPoint centre = button->rect().center();
         QImage image;
         switch (look) {
-            case Look::Normal:
-                image = Render(button);
-                break;
+            case Look::Normal: image = Render(button); break;
             case Look::Hovered:
                 PointAt(button, centre);
                 image = Render(button);

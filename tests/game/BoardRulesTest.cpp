@@ -10,18 +10,20 @@ namespace {
 using testing::RecordingReporter;
 
 class BoardRules : public ::testing::Test {
-protected:
+  protected:
     RecordingReporter reporter;
     TGameBoard board{&reporter};
 
     void PlaceAll(std::initializer_list<std::pair<int, int>> points, CellState colour) {
-        for (auto [x, y] : points) ASSERT_TRUE(board.Place(x, y, colour));
+        for (auto [x, y] : points)
+            ASSERT_TRUE(board.Place(x, y, colour));
     }
 };
 
 TEST_F(BoardRules, NewBoardIsEmptyInsideAFrameThatReadsAsEmpty) {
     for (int x = 1; x <= 15; ++x)
-        for (int y = 1; y <= 15; ++y) EXPECT_EQ(board.GetCell(x, y), Empty) << x << "," << y;
+        for (int y = 1; y <= 15; ++y)
+            EXPECT_EQ(board.GetCell(x, y), Empty) << x << "," << y;
     EXPECT_EQ(board.GetCell(0, 5), Empty);
     EXPECT_EQ(board.GetCell(16, 5), Empty);
     EXPECT_EQ(board.GetCell(5, 0), Empty);
@@ -54,8 +56,8 @@ TEST_F(BoardRules, PointsOutsideTheBoardAreRefused) {
     EXPECT_FALSE(board.Place(8, 16, White));
     EXPECT_FALSE(board.Place(-1, -1, Empty));
     EXPECT_FALSE(board.Place(1000, 3, Black));
-    EXPECT_EQ(reporter.messages,
-              (std::vector<std::string>{" Set Wrong!", " Set Wrong!", " Set Wrong!", " Set Wrong!"}));
+    EXPECT_EQ(reporter.messages, (std::vector<std::string>{" Set Wrong!", " Set Wrong!",
+                                                           " Set Wrong!", " Set Wrong!"}));
     EXPECT_EQ(board.Grid[0][8], Border);
     EXPECT_EQ(board.Grid[8][16], Border);
 }
@@ -138,7 +140,8 @@ TEST(BoardWinOrder, WinIsAnnouncedBeforeTheStoneIsSet) {
     } watcher;
     TGameBoard board(&watcher);
     watcher.board = &board;
-    for (int x = 4; x <= 7; ++x) ASSERT_TRUE(board.Place(x, 8, White));
+    for (int x = 4; x <= 7; ++x)
+        ASSERT_TRUE(board.Place(x, 8, White));
     EXPECT_TRUE(board.Place(8, 8, White));
     EXPECT_EQ(watcher.messages, std::vector<std::string>{"White Win!"});
     EXPECT_EQ(watcher.cellAtMessage, Empty);
@@ -148,7 +151,8 @@ TEST(BoardWinOrder, WinIsAnnouncedBeforeTheStoneIsSet) {
 TEST(BoardWinOrder, PlayGoesOnAfterAWin) {
     RecordingReporter reporter;
     TGameBoard board(&reporter);
-    for (int x = 4; x <= 8; ++x) ASSERT_TRUE(board.Place(x, 8, Black));
+    for (int x = 4; x <= 8; ++x)
+        ASSERT_TRUE(board.Place(x, 8, Black));
     EXPECT_TRUE(board.Place(9, 9, White));
     EXPECT_TRUE(board.Place(9, 8, Black));  // six now: announced again
     EXPECT_EQ(reporter.messages, (std::vector<std::string>{"Black Win!", "Black Win!"}));

@@ -24,13 +24,15 @@ struct Stone {
 // The levels of a colour in direction 0 along row 8, x = 1..15.
 Row RowLevels(const TGameBoard& board, int colour, int y = 8) {
     Row row{};
-    for (int x = 1; x <= 15; ++x) row[x - 1] = board.Levels.At(colour, x, y, 0);
+    for (int x = 1; x <= 15; ++x)
+        row[x - 1] = board.Levels.At(colour, x, y, 0);
     return row;
 }
 
 std::string Show(const Row& row) {
     std::ostringstream out;
-    for (int v : row) out << v << ' ';
+    for (int v : row)
+        out << v << ' ';
     return out.str();
 }
 
@@ -46,7 +48,8 @@ class RowLevelsTest : public ::testing::TestWithParam<RowCase> {};
 TEST_P(RowLevelsTest, LevelsAlongRowEight) {
     const RowCase& c = GetParam();
     TGameBoard board;
-    for (const Stone& s : c.stones) ASSERT_TRUE(board.Place(s.x, s.y, s.colour));
+    for (const Stone& s : c.stones)
+        ASSERT_TRUE(board.Place(s.x, s.y, s.colour));
     EXPECT_EQ(Show(RowLevels(board, Black)), Show(c.black));
     EXPECT_EQ(Show(RowLevels(board, White)), Show(c.white));
 }
@@ -56,25 +59,38 @@ constexpr Row Zeros{};
 INSTANTIATE_TEST_SUITE_P(
     Placements, RowLevelsTest,
     ::testing::Values(
-        RowCase{"LoneCentreStone", {{8, 8, Black}}, {0, 0, 0, 2, 2, 3, 4, 4, 4, 3, 2, 2, 0, 0, 0}, Zeros},
-        RowCase{"StoneAgainstTheFrame", {{1, 8, Black}}, {1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, Zeros},
-        RowCase{"StoneNearTheFrame", {{3, 8, Black}}, {1, 4, 4, 4, 3, 2, 2, 0, 0, 0, 0, 0, 0, 0, 0}, Zeros},
+        RowCase{"LoneCentreStone",
+                {{8, 8, Black}},
+                {0, 0, 0, 2, 2, 3, 4, 4, 4, 3, 2, 2, 0, 0, 0},
+                Zeros},
+        RowCase{"StoneAgainstTheFrame",
+                {{1, 8, Black}},
+                {1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+                Zeros},
+        RowCase{"StoneNearTheFrame",
+                {{3, 8, Black}},
+                {1, 4, 4, 4, 3, 2, 2, 0, 0, 0, 0, 0, 0, 0, 0},
+                Zeros},
         RowCase{"OpenThree",
                 {{7, 8, Black}, {8, 8, Black}, {9, 8, Black}},
-                {0, 0, 2, 6, 9, 10, 10, 10, 10, 10, 9, 6, 2, 0, 0}, Zeros},
+                {0, 0, 2, 6, 9, 10, 10, 10, 10, 10, 9, 6, 2, 0, 0},
+                Zeros},
         RowCase{"ThreeBlockedOnTheRight",
                 {{7, 8, Black}, {8, 8, Black}, {9, 8, Black}, {10, 8, White}},
                 {0, 0, 2, 6, 9, 9, 9, 9, 9, 0, 0, 0, 0, 0, 0},
                 {0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 0}},
         RowCase{"OpenFour",
                 {{6, 8, Black}, {7, 8, Black}, {8, 8, Black}, {9, 8, Black}},
-                {0, 2, 6, 9, 11, 11, 11, 11, 11, 11, 9, 6, 2, 0, 0}, Zeros},
+                {0, 2, 6, 9, 11, 11, 11, 11, 11, 11, 9, 6, 2, 0, 0},
+                Zeros},
         RowCase{"FourBlockedOnTheLeft",
                 {{6, 8, Black}, {7, 8, Black}, {8, 8, Black}, {9, 8, Black}, {5, 8, White}},
                 {0, 0, 0, 0, 0, 11, 11, 11, 11, 11, 9, 6, 2, 0, 0},
                 {1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-        RowCase{"OpenTwo", {{7, 8, Black}, {8, 8, Black}},
-                {0, 0, 2, 6, 7, 8, 8, 8, 8, 7, 6, 2, 0, 0, 0}, Zeros},
+        RowCase{"OpenTwo",
+                {{7, 8, Black}, {8, 8, Black}},
+                {0, 0, 2, 6, 7, 8, 8, 8, 8, 7, 6, 2, 0, 0, 0},
+                Zeros},
         RowCase{"TwoBehindAWhiteStone",
                 {{6, 8, White}, {7, 8, Black}, {8, 8, Black}},
                 {0, 0, 0, 0, 0, 0, 5, 5, 5, 5, 5, 2, 0, 0, 0},
@@ -96,12 +112,14 @@ TEST(ThreatMap, LoneStoneGivesTheSameLevelsAlongEveryDirection) {
                 << "direction " << d << " step " << k;
     }
     for (int x = 1; x <= 15; ++x)
-        for (int y = 1; y <= 15; ++y) EXPECT_EQ(board.Levels.Group(White, x, y), 0u);
+        for (int y = 1; y <= 15; ++y)
+            EXPECT_EQ(board.Levels.Group(White, x, y), 0u);
 }
 
 TEST(ThreatMap, WinTestReadsLevelElevenAndKeepsScoreOtherwise) {
     TGameBoard board;
-    for (int x = 6; x <= 9; ++x) ASSERT_TRUE(board.Place(x, 8, Black));
+    for (int x = 6; x <= 9; ++x)
+        ASSERT_TRUE(board.Place(x, 8, Black));
     ASSERT_TRUE(board.Place(5, 8, White));
     double score = -1.0;
     EXPECT_TRUE(board.WinTest(10, 8, score, Black));
@@ -156,7 +174,8 @@ TEST(PatternTables, EveryMaskOfACountIsListedOnce) {
             masks.insert(table.rows[r].mask);
         }
         int expected = 0;
-        for (int m = 0; m < 32; ++m) expected += std::popcount(static_cast<unsigned>(m)) == count;
+        for (int m = 0; m < 32; ++m)
+            expected += std::popcount(static_cast<unsigned>(m)) == count;
         EXPECT_EQ(static_cast<int>(masks.size()), expected);
         EXPECT_EQ(table.count, expected);
     }
@@ -168,7 +187,8 @@ int RunThrough(const TGameBoard& board, int x, int y, int d, int colour) {
     DirectionStep(d, dx, dy);
     int run = 1;
     for (int sign : {1, -1})
-        for (int k = 1; board.Grid[x + sign * k * dx][y + sign * k * dy] == colour; ++k) ++run;
+        for (int k = 1; board.Grid[x + sign * k * dx][y + sign * k * dy] == colour; ++k)
+            ++run;
     return run;
 }
 
@@ -199,8 +219,8 @@ TEST(ThreatMapProperty, LevelElevenIsExactlyAFiveAfterRandomPlay) {
                             if (board.Grid[px][py] != Empty) continue;
                             const bool five = RunThrough(board, px, py, d, c) >= 5;
                             ASSERT_EQ(level == 11, five)
-                                << "seed " << seed << " step " << step << " colour " << c
-                                << " at " << px << "," << py << " direction " << d;
+                                << "seed " << seed << " step " << step << " colour " << c << " at "
+                                << px << "," << py << " direction " << d;
                         }
         }
     }

@@ -9,14 +9,15 @@ namespace wuziqi {
 namespace {
 
 class ReviewStartTest : public ::testing::Test {
-protected:
+  protected:
     TGameBoard board;
     GameRecord record{board};
 
     int StonesOnBoard() const {
         int stones = 0;
         for (int x = 1; x <= 15; ++x)
-            for (int y = 1; y <= 15; ++y) stones += board.GetCell(x, y) != Empty;
+            for (int y = 1; y <= 15; ++y)
+                stones += board.GetCell(x, y) != Empty;
         return stones;
     }
 };
@@ -73,7 +74,8 @@ TEST_F(ReviewStartTest, MovesSteppedBackOverAreSavedAndCanBeSteppedToAfterLoadin
     ASSERT_TRUE(decoded.ok());
     const std::vector<MoveRecord> saved = record.MoveHistory;
     StartReview(record, decoded.moves);
-    for (int step = 1; step < 10; ++step) record.StepForward(1);
+    for (int step = 1; step < 10; ++step)
+        record.StepForward(1);
     EXPECT_EQ(record.HistoryCursor, 10);
     EXPECT_EQ(StonesOnBoard(), 10);
     for (std::size_t i = 0; i < saved.size(); ++i)

@@ -8,13 +8,14 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-const Bytes ThreeMoves = {0x06, 0x57, 0x5A, 0x51, 0x31, 0x2E, 0x30, 0x03, 0x00, 0x00, 0x00,
-                          0x08, 0x08, 0x09, 0x09, 0x07, 0x09};
+const Bytes ThreeMoves = {0x06, 0x57, 0x5A, 0x51, 0x31, 0x2E, 0x30, 0x03, 0x00,
+                          0x00, 0x00, 0x08, 0x08, 0x09, 0x09, 0x07, 0x09};
 const Bytes NoMoves = {0x06, 0x57, 0x5A, 0x51, 0x31, 0x2E, 0x30, 0x00, 0x00, 0x00, 0x00};
 
 Bytes Header(std::uint32_t count) {
     Bytes bytes = {6, 'W', 'Z', 'Q', '1', '.', '0'};
-    for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<std::uint8_t>(count >> shift));
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.push_back(static_cast<std::uint8_t>(count >> shift));
     return bytes;
 }
 
@@ -35,7 +36,8 @@ TEST(SavedGameFormat, KnownFilesEncodeAndDecodeByteForByte) {
 TEST(SavedGameFormat, LongGameRoundTrips) {
     std::vector<MoveRecord> moves;
     for (int x = 1; x <= 15; ++x)
-        for (int y = 1; y <= 15; ++y) moves.push_back({static_cast<std::int8_t>(x), static_cast<std::int8_t>(y)});
+        for (int y = 1; y <= 15; ++y)
+            moves.push_back({static_cast<std::int8_t>(x), static_cast<std::int8_t>(y)});
     const Bytes bytes = EncodeSavedGame(moves);
     ASSERT_EQ(bytes.size(), 11u + 2 * 225);
     EXPECT_EQ(bytes[7], 225);
@@ -62,7 +64,8 @@ TEST(SavedGameFormat, WrongIdentificationIsNotABoardFile) {
 
 TEST(SavedGameFormat, CountThatDoesNotMatchTheFileIsRefused) {
     for (std::size_t size = 7; size <= 10; ++size)
-        EXPECT_EQ(DecodeSavedGame(std::span(NoMoves).first(size)).error, SavedGameError::MissingCount);
+        EXPECT_EQ(DecodeSavedGame(std::span(NoMoves).first(size)).error,
+                  SavedGameError::MissingCount);
 
     EXPECT_EQ(DecodeSavedGame(Header(0xFFFFFFFF)).error, SavedGameError::NegativeCount);
     EXPECT_EQ(DecodeSavedGame(Header(0x80000000)).error, SavedGameError::NegativeCount);
@@ -90,7 +93,7 @@ TEST(SavedGameFormat, MovesThatCannotBeReplayedAreRefused) {
     const Case cases[] = {
         {{8, 8, 0, 5}, SavedGameError::MoveOffBoard, 1},
         {{16, 1}, SavedGameError::MoveOffBoard, 0},
-        {{1, 0xFF}, SavedGameError::MoveOffBoard, 0},      // -1 as a signed byte
+        {{1, 0xFF}, SavedGameError::MoveOffBoard, 0},  // -1 as a signed byte
         {{8, 8, 9, 9, 8, 8}, SavedGameError::PointTaken, 2},
         {{15, 15, 1, 1, 15, 15}, SavedGameError::PointTaken, 2},
     };

@@ -11,7 +11,7 @@ namespace wuziqi::testing {
 
 // Records every message and status text the model reports, in order.
 class RecordingReporter : public GameReporter {
-public:
+  public:
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     void SetStatusText(int panel, std::string_view text) override {
         panels[panel] = std::string(text);

@@ -16,7 +16,8 @@ namespace {
 
 QByteArray Bytes(std::initializer_list<int> values) {
     QByteArray bytes;
-    for (int v : values) bytes.append(static_cast<char>(v));
+    for (int v : values)
+        bytes.append(static_cast<char>(v));
     return bytes;
 }
 
@@ -45,9 +46,9 @@ struct GameSnapshot {
     }
 
     bool operator==(const GameSnapshot& o) const {
-        return history == o.history && cursor == o.cursor && mode == o.mode &&
-               colour == o.colour && picture == o.picture && back == o.back &&
-               forward == o.forward && std::memcmp(grid, o.grid, sizeof grid) == 0;
+        return history == o.history && cursor == o.cursor && mode == o.mode && colour == o.colour &&
+               picture == o.picture && back == o.back && forward == o.forward &&
+               std::memcmp(grid, o.grid, sizeof grid) == 0;
     }
 
     std::vector<wuziqi::MoveRecord> history;
@@ -61,7 +62,8 @@ struct GameSnapshot {
 int StonesOnBoard(ShownWindow& w) {
     int stones = 0;
     for (int x = 1; x <= 15; ++x)
-        for (int y = 1; y <= 15; ++y) stones += w.form->Board().GetCell(x, y) != wuziqi::Empty;
+        for (int y = 1; y <= 15; ++y)
+            stones += w.form->Board().GetCell(x, y) != wuziqi::Empty;
     return stones;
 }
 

@@ -54,8 +54,8 @@ class WindowShellTest : public QObject {
         QCOMPARE(Describe(menuBar->actions()),
                  QStringList({"N1 游戏", "N7 游戏参数设置", "N5 官方网站"}));
         QCOMPARE(Describe(w.form->findChild<QMenu*>(QStringLiteral("N1"))->actions()),
-                 QStringList({"Action1 新游戏", "Action7 打开", "Action6 保存",
-                              "-", "Action3 关于", "Action2 退出游戏"}));
+                 QStringList({"Action1 新游戏", "Action7 打开", "Action6 保存", "-", "Action3 关于",
+                              "Action2 退出游戏"}));
         QCOMPARE(Describe(w.form->findChild<QMenu*>(QStringLiteral("N7"))->actions()),
                  QStringList({"N8 显示步数 [ ]", "Action9 启动计时 [ ]", "-",
                               "Action4 向前一步 disabled", "Action5 向后一步 disabled", "-",
