@@ -2,7 +2,11 @@
 // compact search state. Only work whose outcome cannot change the answer is left out.
 #include "MoveChoice.h"
 
+#include <optional>
+#include <vector>
+
 #include "FastState.h"
+#include "FirstPassing.h"
 #include "GameBoard.h"
 #include "Verdicts.h"
 
@@ -14,7 +18,8 @@ constexpr int Slots = FastList::Size;
 
 class FastSearch {
   public:
-    FastSearch(TGameBoard& board, SearchCounts* counts) : board_(board), counts_(counts) {}
+    FastSearch(TGameBoard& board, SearchCounts* counts, StopSignal stop = StopSignal())
+        : board_(board), counts_(counts), stop_(stop) {}
 
     // x, y: the trial point on entry (0 for none); on the attacker's turn the candidate
     // being tried is written back, so after true they hold the first move of the line.
@@ -24,6 +29,8 @@ class FastSearch {
                    std::uint8_t minLevel, bool wantsPoint = false) {
         if (counts_) ++counts_->searchWin;
         if (depth <= 0) return false;
+        // An answer nobody waits for any more: give up before placing anything.
+        if (stop_.IsSet()) return false;
         const int stoneX = x, stoneY = y;
         if (stoneX > 0) {
             const std::uint8_t placer = mover == Black ? White : Black;
@@ -156,6 +163,42 @@ class FastSearch {
 
     TGameBoard& board_;
     SearchCounts* counts_;
+    StopSignal stop_;
+};
+
+// What each thread of a shared-out step works on: the calling thread uses the board itself,
+// the others a copy of it, since trial stones are written into the Grid; each keeps its own
+// counts, added up at the end.
+class SearchWorkersPool {
+  public:
+    SearchWorkersPool(TGameBoard& board, SearchCounts* counts)
+        : board_(board), counts_(counts), size_(SearchWorkers()) {
+        copies_.reserve(size_ - 1);
+        for (int w = 1; w < size_; ++w)
+            copies_.push_back(board);
+        workerCounts_.resize(size_);
+    }
+    ~SearchWorkersPool() {
+        if (!counts_) return;
+        for (const SearchCounts& c : workerCounts_) {
+            counts_->searchWin += c.searchWin;
+            counts_->tryOwnMove += c.tryOwnMove;
+        }
+    }
+
+    int Size() const { return size_; }
+
+    FastSearch Search(int worker, StopSignal stop) {
+        TGameBoard& board = worker == 0 ? board_ : copies_[worker - 1];
+        return FastSearch(board, counts_ ? &workerCounts_[worker] : nullptr, stop);
+    }
+
+  private:
+    TGameBoard& board_;
+    SearchCounts* counts_;
+    int size_;
+    std::vector<TGameBoard> copies_;
+    std::vector<SearchCounts> workerCounts_;
 };
 
 }  // namespace
@@ -194,14 +237,21 @@ void ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int 
     }
     x = 0;
     if (search.SearchWin(opp, opp, x, y, depth, s0, 7)) {
-        for (int k = 1; k <= Slots && oppList.Slot(k).level > 0; ++k) {
-            int px = oppList.Slot(k).x, py = oppList.Slot(k).y;
-            if (!search.SearchWin(opp, opp, px, py, depth, s0, 7)) {
-                x = oppList.Slot(k).x;
-                y = oppList.Slot(k).y;
-                say(VerdictYouMightWin);
-                return;
-            }
+        // The first candidate, in slot order, where a stone of ours leaves the person no
+        // forced win.
+        int blocks = 0;
+        while (blocks < Slots && oppList.Slot(blocks + 1).level > 0)
+            ++blocks;
+        SearchWorkersPool pool(board, counts);
+        const int block = FirstPassing(blocks, pool.Size(), [&](int w, int i, StopSignal stop) {
+            int px = oppList.Slot(i + 1).x, py = oppList.Slot(i + 1).y;
+            return !pool.Search(w, stop).SearchWin(opp, opp, px, py, depth, s0, 7);
+        });
+        if (block < blocks) {
+            x = oppList.Slot(block + 1).x;
+            y = oppList.Slot(block + 1).y;
+            say(VerdictYouMightWin);
+            return;
         }
         x = oppList.Slot(1).x;
         y = oppList.Slot(1).y;
@@ -234,14 +284,20 @@ void ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int 
             quiet[j] = quiet[j - 1];
         quiet[j] = q;
     }
-    for (int i = 0; i < quietCount; ++i) {
+    // Only a score above 0 may be played; the scores are in falling order.
+    while (quietCount > 0 && !(quiet[quietCount - 1].score > 0.0))
+        --quietCount;
+    SearchWorkersPool pool(board, counts);
+    const int played = FirstPassing(quietCount, pool.Size(), [&](int w, int i, StopSignal stop) {
         const CandidateEntry& e = ownList.Slot(quiet[i].slot);
-        if (quiet[i].score > 0.0 && search.TryOwnMove(own, e.x, e.y, depth, s0, 7)) {
-            x = e.x;
-            y = e.y;
-            say(VerdictIMightWin);
-            return;
-        }
+        return pool.Search(w, stop).TryOwnMove(own, e.x, e.y, depth, s0, 7);
+    });
+    if (played < quietCount) {
+        const CandidateEntry& e = ownList.Slot(quiet[played].slot);
+        x = e.x;
+        y = e.y;
+        say(VerdictIMightWin);
+        return;
     }
     x = root.bestX;
     y = root.bestY;

@@ -1,0 +1,89 @@
+// Sharing the quiet-move and blocking steps out between threads must give the answer of
+// trying the candidates one after another.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "FirstPassing.h"
+
+namespace wuziqi {
+namespace {
+
+// Which of eight candidates pass, as a bit set, and the lowest that does (8 for none).
+struct PassCase {
+    unsigned passing;
+    int expected;
+};
+
+TEST(FirstPassing, GivesTheLowestPassingIndexAndTestsEveryLowerOneToTheEnd) {
+    constexpr int N = 8;
+    const PassCase cases[] = {{0u, N}, {1u, 0}, {0x80u, 7}, {0x24u, 2}, {0xF0u, 4}, {0xFFu, 0}};
+    for (int workers = 1; workers <= 4; ++workers) {
+        for (const PassCase& c : cases) {
+            std::array<std::atomic<int>, N> finished{};
+            const int answer = FirstPassing(N, workers, [&](int worker, int i, StopSignal) {
+                EXPECT_LT(worker, workers);
+                // Uneven amounts of work, so that the threads get out of step.
+                volatile unsigned spin = 0;
+                for (int k = 0; k < (N - i) * 2000; ++k)
+                    spin = spin + 1;
+                finished[i].fetch_add(1);
+                return ((c.passing >> i) & 1u) != 0;
+            });
+            SCOPED_TRACE(testing::Message()
+                         << "workers " << workers << ", passing 0x" << std::hex << c.passing);
+            EXPECT_EQ(answer, c.expected);
+            for (int i = 0; i < std::min(answer + 1, N); ++i)
+                EXPECT_EQ(finished[i].load(), 1) << "index " << i;
+            for (int i = 0; i < N; ++i)
+                EXPECT_LE(finished[i].load(), 1) << "index " << i << " tested twice";
+        }
+    }
+}
+
+TEST(FirstPassing, NothingToTestGivesZeroWithoutCallingTheTest) {
+    int calls = 0;
+    EXPECT_EQ(FirstPassing(0, 4, [&](int, int, StopSignal) { return ++calls, true; }), 0);
+    EXPECT_EQ(calls, 0);
+}
+
+TEST(FirstPassing, AHigherTestStillRunningIsToldToStopOnceALowerOnePasses) {
+    // Three workers take one index each; index 0 passes only once index 2 is under way, and
+    // index 2 then waits for the stop signal.
+    std::atomic<bool> twoStarted{false};
+    std::atomic<bool> twoSawStop{false};
+    const int answer = FirstPassing(3, 3, [&](int, int i, StopSignal stop) {
+        if (i == 0) {
+            while (!twoStarted.load())
+                std::this_thread::yield();
+            return true;
+        }
+        if (i == 2) {
+            EXPECT_FALSE(stop.IsSet());
+            twoStarted.store(true);
+            while (!stop.IsSet())
+                std::this_thread::yield();
+            twoSawStop.store(true);
+            return true;  // thrown away: index 0 has passed
+        }
+        return false;
+    });
+    EXPECT_EQ(answer, 0);
+    EXPECT_TRUE(twoSawStop.load());
+}
+
+TEST(FirstPassing, AnUnsharedRunNeverSignalsStop) {
+    std::vector<bool> stopSeen;
+    FirstPassing(5, 1, [&](int, int i, StopSignal stop) {
+        stopSeen.push_back(stop.IsSet());
+        return i == 3;
+    });
+    EXPECT_EQ(stopSeen, std::vector<bool>(4, false));
+}
+
+}  // namespace
+}  // namespace wuziqi
