@@ -7,19 +7,19 @@
 
 namespace wuziqi {
 
-// Tells a test run by FirstPassing that its answer is no longer wanted, because a test of a
-// lower index has already passed. A test may give up once it is set; what it then answers is
-// thrown away.
+// Tells a test run by FirstPassing that its answer is no longer wanted, because a test of
+// its own group or a lower one has already passed. A test may give up once it is set; what
+// it then answers is thrown away.
 class StopSignal {
-  public:
+public:
     StopSignal() = default;
-    StopSignal(const std::atomic<int>* best, int index) : best_(best), index_(index) {}
+    StopSignal(const std::atomic<int>* best, int group) : best_(best), group_(group) {}
 
-    bool IsSet() const { return best_ && best_->load(std::memory_order_relaxed) < index_; }
+    bool IsSet() const { return best_ && best_->load(std::memory_order_relaxed) <= group_; }
 
-  private:
+private:
     const std::atomic<int>* best_ = nullptr;
-    int index_ = 0;
+    int group_ = 0;
 };
 
 // How many threads FirstPassing may use here: one per core, at most four.
@@ -28,28 +28,31 @@ inline int SearchWorkers() {
     return static_cast<int>(std::clamp(cores, 1u, 4u));
 }
 
-// The lowest index in [0, n) whose test passes, or n when none does: the same answer as
-// trying the indices in order and stopping at the first that passes. The tests are shared out
-// in index order between `workers` threads, the calling thread being one of them;
-// test(worker, index, stop) must use only worker's own resources (worker < workers).
-template <typename Test>
-int FirstPassing(int n, int workers, Test&& test) {
+// Tests 0..n-1 belong to groups, groupOf(i), in non-decreasing order below `groups`; a group
+// passes when any of its tests passes. Gives the lowest passing group, or `groups` when none
+// passes: the same answer as running the tests in order and stopping at the first that
+// passes. The tests are shared out in order between `workers` threads, the calling thread
+// being one of them; test(worker, i, stop) must use only worker's own resources.
+template <typename GroupOf, typename Test>
+int FirstPassingGroup(int n, int groups, int workers, GroupOf&& groupOf, Test&& test) {
     if (workers <= 1 || n <= 1) {
         for (int i = 0; i < n; ++i)
-            if (test(0, i, StopSignal())) return i;
-        return n;
+            if (test(0, i, StopSignal())) return groupOf(i);
+        return groups;
     }
     std::atomic<int> next{0};
-    std::atomic<int> best{n};
+    std::atomic<int> best{groups};
     auto work = [&](int worker) {
         for (;;) {
             const int i = next.fetch_add(1);
-            if (i >= n || i > best.load()) return;
-            if (test(worker, i, StopSignal(&best, i))) {
+            if (i >= n) return;
+            const int group = groupOf(i);
+            // Every test still to be handed out belongs to this group or a later one.
+            if (group >= best.load()) return;
+            if (test(worker, i, StopSignal(&best, group))) {
                 int lowest = best.load();
-                while (i < lowest && !best.compare_exchange_weak(lowest, i)) {
+                while (group < lowest && !best.compare_exchange_weak(lowest, group)) {
                 }
-                // Every index still to be handed out is higher: none of them is wanted.
                 return;
             }
         }
@@ -61,6 +64,12 @@ int FirstPassing(int n, int workers, Test&& test) {
     for (std::thread& t : helpers)
         t.join();
     return best.load();
+}
+
+// The lowest index in [0, n) whose test passes, or n: every test its own group.
+template <typename Test>
+int FirstPassing(int n, int workers, Test&& test) {
+    return FirstPassingGroup(n, n, workers, [](int i) { return i; }, test);
 }
 
 }  // namespace wuziqi

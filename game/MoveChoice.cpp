@@ -45,18 +45,21 @@ class FastSearch {
         return answer;
     }
 
-    bool TryOwnMove(std::uint8_t c, int x, int y, int depth, FastState s, std::uint8_t minLevel) {
+    // TryOwnMove in two parts, so that the threats of several quiet moves can be shared
+    // out: the state after a quiet stone of colour c at (x, y), and then whether c still
+    // forces a win when the opponent takes one of the threat points of that state. The quiet
+    // move passes when any of its threats of level `minLevel` and more does.
+    FastState AfterQuietStone(std::uint8_t c, int x, int y, FastState s) {
         if (counts_) ++counts_->tryOwnMove;
         board_.Grid[x][y] = static_cast<CellState>(c);
         FastUpdateAfterStone(s, board_, x, y);
-        bool answer = false;
-        const FastList& own = s.List(c);
-        for (int k = 0; k < Slots && own.level[k] >= minLevel; ++k) {
-            if (Deeper(c, c, own.key[k], depth, s, minLevel)) {
-                answer = true;
-                break;
-            }
-        }
+        board_.Grid[x][y] = Empty;
+        return s;
+    }
+    bool WinsPastBlock(std::uint8_t c, int x, int y, const FastState& after, std::uint16_t threat,
+                       int depth, std::uint8_t minLevel) {
+        board_.Grid[x][y] = static_cast<CellState>(c);
+        const bool answer = Deeper(c, c, threat, depth, after, minLevel);
         board_.Grid[x][y] = Empty;
         return answer;
     }
@@ -235,6 +238,7 @@ void ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int 
         y = oppList.Slot(1).y;
         return;
     }
+    SearchWorkersPool pool(board, counts);
     x = 0;
     if (search.SearchWin(opp, opp, x, y, depth, s0, 7)) {
         // The first candidate, in slot order, where a stone of ours leaves the person no
@@ -242,7 +246,6 @@ void ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int 
         int blocks = 0;
         while (blocks < Slots && oppList.Slot(blocks + 1).level > 0)
             ++blocks;
-        SearchWorkersPool pool(board, counts);
         const int block = FirstPassing(blocks, pool.Size(), [&](int w, int i, StopSignal stop) {
             int px = oppList.Slot(i + 1).x, py = oppList.Slot(i + 1).y;
             return !pool.Search(w, stop).SearchWin(opp, opp, px, py, depth, s0, 7);
@@ -287,11 +290,29 @@ void ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int 
     // Only a score above 0 may be played; the scores are in falling order.
     while (quietCount > 0 && !(quiet[quietCount - 1].score > 0.0))
         --quietCount;
-    SearchWorkersPool pool(board, counts);
-    const int played = FirstPassing(quietCount, pool.Size(), [&](int w, int i, StopSignal stop) {
+    // Every threat of every quiet move is one test, grouped by quiet move in trial order.
+    struct Threat {
+        int quiet;
+        std::uint16_t key;
+    };
+    std::vector<FastState> after(static_cast<std::size_t>(quietCount));
+    std::vector<Threat> threats;
+    for (int i = 0; i < quietCount; ++i) {
         const CandidateEntry& e = ownList.Slot(quiet[i].slot);
-        return pool.Search(w, stop).TryOwnMove(own, e.x, e.y, depth, s0, 7);
-    });
+        after[i] = search.AfterQuietStone(own, e.x, e.y, s0);
+        const FastList& list = after[i].List(own);
+        for (int k = 0; k < Slots && list.level[k] >= 7; ++k)
+            threats.push_back({i, list.key[k]});
+    }
+    const int played = FirstPassingGroup(
+        static_cast<int>(threats.size()), quietCount, pool.Size(),
+        [&](int t) { return threats[t].quiet; },
+        [&](int w, int t, StopSignal stop) {
+            const Threat& threat = threats[t];
+            const CandidateEntry& e = ownList.Slot(quiet[threat.quiet].slot);
+            return pool.Search(w, stop).WinsPastBlock(own, e.x, e.y, after[threat.quiet],
+                                                      threat.key, depth, 7);
+        });
     if (played < quietCount) {
         const CandidateEntry& e = ownList.Slot(quiet[played].slot);
         x = e.x;

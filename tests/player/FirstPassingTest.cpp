@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <thread>
 #include <vector>
 
@@ -83,6 +84,47 @@ TEST(FirstPassing, AnUnsharedRunNeverSignalsStop) {
         return i == 3;
     });
     EXPECT_EQ(stopSeen, std::vector<bool>(4, false));
+}
+
+TEST(FirstPassingGroup, GivesTheLowestGroupWithAPassingTest) {
+    // Eight tests in groups 0 0 1 1 1 3 3 3: group 2 has no test and so never passes.
+    constexpr int N = 8, Groups = 4;
+    constexpr int group[N] = {0, 0, 1, 1, 1, 3, 3, 3};
+    const PassCase cases[] = {{0u, Groups}, {0x02u, 0}, {0x10u, 1}, {0x18u, 1},
+                              {0x80u, 3},   {0x81u, 0}, {0xE0u, 3}};
+    for (int workers = 1; workers <= 4; ++workers) {
+        for (const PassCase& c : cases) {
+            const int answer = FirstPassingGroup(
+                N, Groups, workers, [&](int i) { return group[i]; },
+                [&](int, int i, StopSignal) { return ((c.passing >> i) & 1u) != 0; });
+            EXPECT_EQ(answer, c.expected)
+                << "workers " << workers << ", passing 0x" << std::hex << c.passing;
+        }
+    }
+}
+
+TEST(FirstPassingGroup, TheOtherTestsOfThePassingGroupAreToldToStop) {
+    // Two workers, one group: the first test passes once the second is under way, and the
+    // second, whose answer no longer matters, waits for the stop signal.
+    std::atomic<int> started{0};
+    std::atomic<bool> stopSeen{false};
+    const int answer = FirstPassingGroup(
+        2, 1, 2, [](int) { return 0; },
+        [&](int, int, StopSignal stop) {
+            if (started.fetch_add(1) == 0) {
+                while (started.load() < 2)
+                    std::this_thread::yield();
+                return true;
+            }
+            // Bounded only so that a broken stop signal fails the test instead of hanging it.
+            const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+            while (!stop.IsSet() && std::chrono::steady_clock::now() < giveUp)
+                std::this_thread::yield();
+            stopSeen.store(stop.IsSet());
+            return false;
+        });
+    EXPECT_EQ(answer, 0);
+    EXPECT_TRUE(stopSeen.load());
 }
 
 }  // namespace
