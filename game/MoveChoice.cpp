@@ -83,8 +83,10 @@ class FastSearch {
 
     bool Deeper(std::uint8_t a, std::uint8_t mover, std::uint16_t key, int depth,
                 const FastState& s, std::uint8_t minLevel) {
-        if (depth <= 0) {
-            // Answered false before anything is placed: spare the copy of the state.
+        // Both are answered false whatever the stone does, so neither the copy of the state
+        // nor the update is needed. The defender's step with one level left can only answer
+        // false: each of its ways on goes one level deeper, where the answer is false.
+        if (depth <= 0 || (depth == 1 && mover != a)) {
             if (counts_) ++counts_->searchWin;
             return false;
         }

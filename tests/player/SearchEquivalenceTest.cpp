@@ -27,7 +27,7 @@ struct Outcome {
     SearchCounts counts;
 };
 
-Outcome Replay(const CorpusPosition& position, bool fast) {
+Outcome Replay(const CorpusPosition& position, bool fast, int depth = 16) {
     testing::RecordingReporter reporter;
     TGameBoard board(&reporter);
     for (const Placement& m : position.moves)
@@ -38,9 +38,9 @@ Outcome Replay(const CorpusPosition& position, bool fast) {
 
     Outcome out{position.moves.back().x, position.moves.back().y, "", {}};
     if (fast)
-        ChooseMoveCounted(board, position.toMove, out.x, out.y, 16, &out.counts);
+        ChooseMoveCounted(board, position.toMove, out.x, out.y, depth, &out.counts);
     else
-        LiteralChooseMove(board, position.toMove, out.x, out.y, 16, &out.counts);
+        LiteralChooseMove(board, position.toMove, out.x, out.y, depth, &out.counts);
     out.verdict = reporter.panels[0];
 
     EXPECT_TRUE(std::equal(&grid[0][0], &grid[0][0] + 17 * 17, &board.Grid[0][0]));
@@ -68,6 +68,23 @@ TEST(SearchEquivalence, FastAndPlainAgreeOnASliceOfTheSelfPlayCorpus) {
     EXPECT_GT(verdicts["我有可能赢哦! "], 0);
     EXPECT_GT(verdicts["你有可能赢哦! "] + verdicts["你赢了! "], 0);
     EXPECT_GT(verdicts["我赢了! "], 0);
+}
+
+// Near the end of the depth the fast search answers some steps without playing them out;
+// odd and even depths end on different sides.
+TEST(SearchEquivalence, FastAndPlainAgreeAtShallowDepths) {
+    const std::vector<CorpusPosition> corpus = SelfPlayCorpus(60, 11);
+    for (int depth = 1; depth <= 6; ++depth) {
+        for (std::size_t i = 0; i < corpus.size(); ++i) {
+            const Outcome fast = Replay(corpus[i], true, depth);
+            const Outcome plain = Replay(corpus[i], false, depth);
+            const std::string where =
+                "depth " + std::to_string(depth) + ": " + AnalyzeLine(corpus[i]);
+            EXPECT_EQ(fast.x, plain.x) << where;
+            EXPECT_EQ(fast.y, plain.y) << where;
+            EXPECT_EQ(fast.verdict, plain.verdict) << where;
+        }
+    }
 }
 
 }  // namespace
