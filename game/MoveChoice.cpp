@@ -2,7 +2,7 @@
 // compact search state. Only work whose outcome cannot change the answer is left out.
 #include "MoveChoice.h"
 
-#include <optional>
+#include <utility>
 #include <vector>
 
 #include "FastState.h"
@@ -16,6 +16,8 @@ namespace {
 
 constexpr int Slots = FastList::Size;
 
+class SearchWorkersPool;
+
 class FastSearch {
   public:
     FastSearch(TGameBoard& board, SearchCounts* counts, StopSignal stop = StopSignal())
@@ -27,6 +29,8 @@ class FastSearch {
     // slot order; everywhere else the answer alone counts, and the order is free.
     bool SearchWin(std::uint8_t a, std::uint8_t mover, int& x, int& y, int depth, FastState s,
                    std::uint8_t minLevel, bool wantsPoint = false) {
+        // Only the step this call starts shares its moves out; the steps below run here.
+        SearchWorkersPool* const pool = std::exchange(shareTopStep_, nullptr);
         if (counts_) ++counts_->searchWin;
         if (depth <= 0) return false;
         // An answer nobody waits for any more: give up before placing anything.
@@ -39,8 +43,9 @@ class FastSearch {
             s.List(mover).Remove(FastList::Key(stoneX, stoneY));
             FastUpdateAfterStone(s, board_, stoneX, stoneY);
         }
-        const bool answer = mover == a ? AttackerMoves(a, x, y, depth, s, minLevel, wantsPoint)
-                                       : DefenderMoves(a, depth, s, minLevel);
+        const bool answer = mover == a
+                                ? AttackerMoves(a, x, y, depth, s, minLevel, wantsPoint, pool)
+                                : DefenderMoves(a, depth, s, minLevel);
         if (stoneX > 0) board_.Grid[stoneX][stoneY] = Empty;
         return answer;
     }
@@ -63,6 +68,11 @@ class FastSearch {
         board_.Grid[x][y] = Empty;
         return answer;
     }
+
+    // The next SearchWin call tries the moves of its first step on all the pool's threads
+    // (its stone, if any, must already be on the pool's boards: only a search that starts
+    // without one is shared out).
+    void ShareTopStep(SearchWorkersPool* pool) { shareTopStep_ = pool; }
 
   private:
     // The slots of level `minLevel` and more at the head of the list, in the order to try
@@ -94,8 +104,14 @@ class FastSearch {
         return SearchWin(a, mover, px, py, depth, s, minLevel);
     }
 
+    // The first i in [0, n) for which Deeper(a, mover, keyAt(i), ...) is true, or n; the
+    // tries are shared out between the pool's threads when there is a pool.
+    template <typename KeyAt>
+    int FirstDeeper(int n, KeyAt keyAt, std::uint8_t a, std::uint8_t mover, int depth,
+                    const FastState& s, std::uint8_t minLevel, SearchWorkersPool* pool);
+
     bool AttackerMoves(std::uint8_t a, int& x, int& y, int depth, const FastState& s,
-                       std::uint8_t minLevel, bool wantsPoint) {
+                       std::uint8_t minLevel, bool wantsPoint, SearchWorkersPool* pool) {
         const std::uint8_t d = a == Black ? White : Black;
         const FastList& la = s.List(a);
         const FastList& ld = s.List(d);
@@ -117,32 +133,44 @@ class FastSearch {
             return true;
         }
         int order[Slots];
+        auto ownInOrder = [&](int i) { return la.key[order[i]]; };
+        auto theirs = [&](int k) { return ld.key[k]; };
         if (la.level[0] == 9) {
+            // Fours of ours, in trying order: the first that wins.
             const int n = TryOrder(la, 9, wantsPoint, order);
-            for (int i = 0; i < n; ++i) {
+            const int i = FirstDeeper(n, ownInOrder, a, d, depth - 1, s, 9, pool);
+            if (i < n) {
                 take(la.key[order[i]]);
-                if (Deeper(a, d, la.key[order[i]], depth - 1, s, 9)) return true;
+                return true;
             }
         }
         if (minLevel >= 9) return false;
         if (ld.level[0] == 10) {
-            for (int k = 0; k < Slots; ++k) {
-                if (ld.level[k] < 9) return false;
+            // Their point for an open four: play one of their points of level 9 and more;
+            // when none of those wins and their list goes on below 9, there is no win.
+            int n = 0;
+            while (n < Slots && ld.level[n] >= 9)
+                ++n;
+            const int k = FirstDeeper(n, theirs, a, d, depth - 1, s, minLevel, pool);
+            if (k < n) {
                 take(ld.key[k]);
-                if (Deeper(a, d, ld.key[k], depth - 1, s, minLevel)) return true;
+                return true;
             }
+            if (n < Slots) return false;
         }
         if (ld.level[0] == 9) {
-            for (int k = 0; k < Slots && ld.level[k] == 9; ++k) {
-                take(ld.key[k]);
-                if (Deeper(d, a, ld.key[k], depth - 1, s, 9)) return false;
-            }
+            // Their fours: when one of them wins for them, there is no win here.
+            int n = 0;
+            while (n < Slots && ld.level[n] == 9)
+                ++n;
+            if (FirstDeeper(n, theirs, d, a, depth - 1, s, 9, pool) < n) return false;
         }
         if (la.level[0] >= 7) {
             const int n = TryOrder(la, 7, wantsPoint, order);
-            for (int i = 0; i < n; ++i) {
+            const int i = FirstDeeper(n, ownInOrder, a, d, depth - 1, s, 7, pool);
+            if (i < n) {
                 take(la.key[order[i]]);
-                if (Deeper(a, d, la.key[order[i]], depth - 1, s, 7)) return true;
+                return true;
             }
         }
         return false;
@@ -169,6 +197,7 @@ class FastSearch {
     TGameBoard& board_;
     SearchCounts* counts_;
     StopSignal stop_;
+    SearchWorkersPool* shareTopStep_ = nullptr;
 };
 
 // What each thread of a shared-out step works on: the calling thread uses the board itself,
@@ -206,6 +235,19 @@ class SearchWorkersPool {
     std::vector<SearchCounts> workerCounts_;
 };
 
+template <typename KeyAt>
+int FastSearch::FirstDeeper(int n, KeyAt keyAt, std::uint8_t a, std::uint8_t mover, int depth,
+                            const FastState& s, std::uint8_t minLevel, SearchWorkersPool* pool) {
+    if (!pool) {
+        for (int i = 0; i < n; ++i)
+            if (Deeper(a, mover, keyAt(i), depth, s, minLevel)) return i;
+        return n;
+    }
+    return FirstPassing(n, pool->Size(), [&](int w, int i, StopSignal stop) {
+        return pool->Search(w, stop).Deeper(a, mover, keyAt(i), depth, s, minLevel);
+    });
+}
+
 }  // namespace
 
 void ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int depth,
@@ -230,7 +272,9 @@ void ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int 
     const CandidateList& oppList = root.lists[opp - Black];
     say(VerdictNone);
 
+    SearchWorkersPool pool(board, counts);
     x = 0;
+    search.ShareTopStep(&pool);
     if (search.SearchWin(own, own, x, y, depth, s0, 7, true)) {
         say(VerdictIWin);
         return;
@@ -240,8 +284,8 @@ void ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int 
         y = oppList.Slot(1).y;
         return;
     }
-    SearchWorkersPool pool(board, counts);
     x = 0;
+    search.ShareTopStep(&pool);
     if (search.SearchWin(opp, opp, x, y, depth, s0, 7)) {
         // The first candidate, in slot order, where a stone of ours leaves the person no
         // forced win.
