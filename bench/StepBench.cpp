@@ -29,6 +29,14 @@ void SetUp(TGameBoard& board, const CorpusPosition& position) {
         board.Place(m.x, m.y, static_cast<CellState>(m.colour));
 }
 
+// Every position of the slice on a board of its own.
+std::vector<TGameBoard> SetUpAll() {
+    std::vector<TGameBoard> boards(Positions().size());
+    for (std::size_t i = 0; i < boards.size(); ++i)
+        SetUp(boards[i], Positions()[i]);
+    return boards;
+}
+
 // The first empty point next to the last stone, for a trial stone.
 bool TrialPoint(const TGameBoard& board, const CorpusPosition& position, int& x, int& y) {
     const Placement& last = position.moves.back();
@@ -55,9 +63,7 @@ void BM_PlaceWholeGame(benchmark::State& state) {
 BENCHMARK(BM_PlaceWholeGame);
 
 void BM_BuildCandidates(benchmark::State& state) {
-    std::vector<TGameBoard> boards(Positions().size());
-    for (std::size_t i = 0; i < boards.size(); ++i)
-        SetUp(boards[i], Positions()[i]);
+    const std::vector<TGameBoard> boards = SetUpAll();
     std::size_t i = 0;
     for (auto _ : state) {
         RootCandidates root = BuildCandidates(boards[i++ % boards.size()]);
@@ -98,9 +104,7 @@ void BM_TrialStoneUpdate(benchmark::State& state) {
 BENCHMARK(BM_TrialStoneUpdate);
 
 void BM_WholeReply(benchmark::State& state) {
-    std::vector<TGameBoard> boards(Positions().size());
-    for (std::size_t i = 0; i < boards.size(); ++i)
-        SetUp(boards[i], Positions()[i]);
+    std::vector<TGameBoard> boards = SetUpAll();
     std::size_t i = 0;
     for (auto _ : state) {
         const std::size_t at = i++ % boards.size();
