@@ -135,15 +135,15 @@ def stone_shade(dx, dy, white):
     light = _normalise(LIGHT_DIR)
     diffuse = max(0.0, sum(a * b for a, b in zip(n, light)))
     half = _normalise((light[0], light[1], light[2] + 1.0))
-    spec = max(0.0, sum(a * b for a, b in zip(n, half))) ** 40
+    specular = max(0.0, sum(a * b for a, b in zip(n, half))) ** 40
     if white:
         base = 150 + 105 * diffuse ** 0.8
         colour = (base + 4, base + 4, base)  # a touch warm, like shell
-        colour = tuple(c + 60 * spec for c in colour)
+        colour = tuple(c + 60 * specular for c in colour)
         return tuple(max(1, clamp8(c)) for c in colour)
     base = 14 + 52 * diffuse ** 2.2
     colour = (base, base, base + 3)
-    colour = tuple(c + 175 * spec for c in colour)
+    colour = tuple(c + 175 * specular for c in colour)
     return tuple(max(8, clamp8(c)) for c in colour)
 
 
