@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -11,13 +12,13 @@ namespace wuziqi {
 // its own group or a lower one has already passed. A test may give up once it is set; what
 // it then answers is thrown away.
 class StopSignal {
-public:
+  public:
     StopSignal() = default;
     StopSignal(const std::atomic<int>* best, int group) : best_(best), group_(group) {}
 
     bool IsSet() const { return best_ && best_->load(std::memory_order_relaxed) <= group_; }
 
-private:
+  private:
     const std::atomic<int>* best_ = nullptr;
     int group_ = 0;
 };
@@ -58,8 +59,14 @@ int FirstPassingGroup(int n, int groups, int workers, GroupOf&& groupOf, Test&& 
         }
     };
     std::vector<std::thread> helpers;
-    for (int w = 1; w < std::min(workers, n); ++w)
-        helpers.emplace_back(work, w);
+    for (int w = 1; w < std::min(workers, n); ++w) {
+        // Without another thread the tests are simply shared between fewer workers.
+        try {
+            helpers.emplace_back(work, w);
+        } catch (const std::system_error&) {
+            break;
+        }
+    }
     work(0);
     for (std::thread& t : helpers)
         t.join();
@@ -69,7 +76,8 @@ int FirstPassingGroup(int n, int groups, int workers, GroupOf&& groupOf, Test&& 
 // The lowest index in [0, n) whose test passes, or n: every test its own group.
 template <typename Test>
 int FirstPassing(int n, int workers, Test&& test) {
-    return FirstPassingGroup(n, n, workers, [](int i) { return i; }, test);
+    return FirstPassingGroup(
+        n, n, workers, [](int i) { return i; }, test);
 }
 
 }  // namespace wuziqi
