@@ -51,6 +51,7 @@ class TGameBoard {
 
     // The computer's move for the colour to play: the chosen point goes into x and y
     // (which hold the opponent's last point on entry) and the verdict into status panel 0.
+    // Helper threads may search copies of the board meanwhile; they end before it returns.
     void ChooseMove(std::uint8_t colour, int& x, int& y, int depth);
 
     CellState Grid[BoardSize + 2][BoardSize + 2];  // [x][y], frame at 0 and 16

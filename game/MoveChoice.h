@@ -9,6 +9,9 @@ namespace wuziqi {
 class TGameBoard;
 
 // TGameBoard::ChooseMove with its work counted: same point, same verdict, same effects.
+// The longest steps are shared out between threads (see FirstPassing.h) working on copies
+// of the board; all of them have ended when the call returns, and only the calling thread
+// reports the verdict.
 void ChooseMoveCounted(TGameBoard& board, std::uint8_t colour, int& x, int& y, int depth,
                        SearchCounts* counts);
 
