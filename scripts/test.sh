@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer, warnings as
-# errors (the benchmark is built too, so that it keeps compiling), and runs the whole test
+# errors (the benchmarks are built too, so that they keep compiling), and runs the whole test
 # suite (widget tests run headless).
 set -euo pipefail
 cd "$(dirname "$0")/.."
