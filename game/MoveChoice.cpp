@@ -2,7 +2,6 @@
 // compact search state. Only work whose outcome cannot change the answer is left out.
 #include "MoveChoice.h"
 
-#include <utility>
 #include <vector>
 
 #include "FastState.h"
@@ -27,10 +26,12 @@ class FastSearch {
     // being tried is written back, so after true they hold the first move of the line.
     // Only the caller that asks for that point (`wantsPoint`) gets its threats tried in
     // slot order; everywhere else the answer alone counts, and the order is free.
+    // With a pool, the moves of this step (not of the steps below) are tried on all its
+    // threads; only a search that starts without a stone of its own is given one, since the
+    // pool's copies of the board do not have that stone.
     bool SearchWin(std::uint8_t a, std::uint8_t mover, int& x, int& y, int depth, FastState s,
-                   std::uint8_t minLevel, bool wantsPoint = false) {
-        // Only the step this call starts shares its moves out; the steps below run here.
-        SearchWorkersPool* const pool = std::exchange(shareTopStep_, nullptr);
+                   std::uint8_t minLevel, bool wantsPoint = false,
+                   SearchWorkersPool* pool = nullptr) {
         if (counts_) ++counts_->searchWin;
         if (depth <= 0) return false;
         // An answer nobody waits for any more: give up before placing anything.
@@ -68,11 +69,6 @@ class FastSearch {
         board_.Grid[x][y] = Empty;
         return answer;
     }
-
-    // The next SearchWin call tries the moves of its first step on all the pool's threads
-    // (its stone, if any, must already be on the pool's boards: only a search that starts
-    // without one is shared out).
-    void ShareTopStep(SearchWorkersPool* pool) { shareTopStep_ = pool; }
 
   private:
     // The slots of level `minLevel` and more at the head of the list, in the order to try
@@ -197,7 +193,6 @@ class FastSearch {
     TGameBoard& board_;
     SearchCounts* counts_;
     StopSignal stop_;
-    SearchWorkersPool* shareTopStep_ = nullptr;
 };
 
 // What each thread of a shared-out step works on: the calling thread uses the board itself,
@@ -274,8 +269,7 @@ void ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int 
 
     SearchWorkersPool pool(board, counts);
     x = 0;
-    search.ShareTopStep(&pool);
-    if (search.SearchWin(own, own, x, y, depth, s0, 7, true)) {
+    if (search.SearchWin(own, own, x, y, depth, s0, 7, true, &pool)) {
         say(VerdictIWin);
         return;
     }
@@ -285,8 +279,7 @@ void ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int 
         return;
     }
     x = 0;
-    search.ShareTopStep(&pool);
-    if (search.SearchWin(opp, opp, x, y, depth, s0, 7)) {
+    if (search.SearchWin(opp, opp, x, y, depth, s0, 7, false, &pool)) {
         // The first candidate, in slot order, where a stone of ours leaves the person no
         // forced win.
         int blocks = 0;
