@@ -15,7 +15,7 @@
 #include "LiteralSearch.h"
 #include "MoveChoice.h"
 #include "SelfPlayCorpus.h"
-#include "VerdictReporter.h"
+#include "VerdictText.h"
 
 namespace {
 
@@ -24,14 +24,13 @@ using Clock = std::chrono::steady_clock;
 
 struct Reply {
     int x = 0, y = 0;
-    std::string verdict;
+    Verdict verdict = Verdict::Unchanged;
     SearchCounts counts;
     double ms = 0;
 };
 
 Reply Run(const CorpusPosition& position, bool fast) {
-    VerdictReporter reporter;
-    TGameBoard board(&reporter);
+    TGameBoard board;
     for (const Placement& m : position.moves)
         board.Place(m.x, m.y, static_cast<CellState>(m.colour));
     Reply r;
@@ -39,11 +38,10 @@ Reply Run(const CorpusPosition& position, bool fast) {
     r.y = position.moves.back().y;
     const auto start = Clock::now();
     if (fast)
-        ChooseMoveCounted(board, position.toMove, r.x, r.y, 16, &r.counts);
+        r.verdict = ChooseMoveCounted(board, position.toMove, r.x, r.y, 16, &r.counts);
     else
-        LiteralChooseMove(board, position.toMove, r.x, r.y, 16, &r.counts);
+        r.verdict = LiteralChooseMove(board, position.toMove, r.x, r.y, 16, &r.counts);
     r.ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    r.verdict = reporter.verdict;
     return r;
 }
 
@@ -54,8 +52,8 @@ T Quantile(std::vector<T> values, double q) {
     return values[at];
 }
 
-std::string Quoted(const std::string& verdict) {
-    return "\"" + verdict + "\"";
+std::string Quoted(Verdict verdict) {
+    return "\"" + std::string(engine::VerdictText(verdict)) + "\"";
 }
 
 }  // namespace
@@ -99,7 +97,7 @@ int main(int argc, char** argv) {
 
     std::vector<double> ms;
     std::vector<std::uint64_t> calls;
-    std::map<std::string, int> verdicts;
+    std::map<Verdict, int> verdicts;
     for (const Reply& r : fast) {
         ms.push_back(r.ms);
         calls.push_back(r.counts.searchWin);

@@ -11,7 +11,6 @@
 #include "FastState.h"
 #include "GameBoard.h"
 #include "SelfPlayCorpus.h"
-#include "VerdictReporter.h"
 
 namespace {
 
@@ -51,8 +50,7 @@ bool TrialPoint(const TGameBoard& board, const CorpusPosition& position, int& x,
 }
 
 void BM_PlaceWholeGame(benchmark::State& state) {
-    VerdictReporter reporter;
-    TGameBoard board(&reporter);
+    TGameBoard board;
     const auto& positions = Positions();
     std::size_t i = 0;
     for (auto _ : state) {

@@ -2,9 +2,10 @@
 
 #include <vector>
 
+#include "ComputerReply.h"
 #include "GameBoard.h"
 #include "NumberParsing.h"
-#include "VerdictReporter.h"
+#include "VerdictText.h"
 
 namespace wuziqi::engine {
 
@@ -59,16 +60,24 @@ std::string AnalyzePosition(std::string_view line, const AnalyzeOptions& options
         tokens.push_back(t);
     }
 
-    VerdictReporter reporter;
-    TGameBoard board(&reporter);
+    TGameBoard board;
     for (const Token& t : tokens)
         board.Place(t.x, t.y, static_cast<CellState>(t.code));
     int x = tokens.empty() ? 0 : tokens.back().x;
     int y = tokens.empty() ? 0 : tokens.back().y;
-    board.ChooseMove(static_cast<std::uint8_t>(colour), x, y, options.depth);
+    Verdict verdict;
+    if (options.reply) {
+        const ComputerAnswer answer =
+            ComputerReply(board, static_cast<std::uint8_t>(colour), {x, y}, options.depth);
+        verdict = answer.verdict;
+        x = answer.point ? answer.point->x : 0;
+        y = answer.point ? answer.point->y : 0;
+    } else {
+        verdict = board.ChooseMove(static_cast<std::uint8_t>(colour), x, y, options.depth);
+    }
 
     std::string out = "{\"x\":" + std::to_string(x) + ",\"y\":" + std::to_string(y) +
-                      ",\"verdict\":" + JsonString(reporter.verdict);
+                      ",\"verdict\":" + JsonString(VerdictText(verdict));
     if (options.levels) {
         out += ",\"levels\":[";
         bool first = true;

@@ -8,10 +8,12 @@ namespace wuziqi::engine {
 struct AnalyzeOptions {
     int depth = 16;
     bool levels = false;  // also print the whole threat map after the placements
+    bool reply = false;   // answer as the game does: a free point even where the search has none
 };
 
 // One analyze line ("colour x,y,c x,y,c ...") in, one JSON line out (without a line
-// break): the chosen point and verdict, or {"error":"..."} for a malformed line.
+// break): the chosen point and verdict, or {"error":"..."} for a malformed line. Without
+// `reply` the point is the search's own answer, (0, 0) where it has none.
 std::string AnalyzePosition(std::string_view line, const AnalyzeOptions& options);
 
 }  // namespace wuziqi::engine

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "ComputerReply.h"
 #include "NumberParsing.h"
 
 namespace wuziqi::engine {
@@ -34,7 +35,7 @@ std::string Wire(int x, int y) {
 
 }  // namespace
 
-GomocupSession::GomocupSession() : board_(&reporter_) {}
+GomocupSession::GomocupSession() = default;
 
 std::vector<std::string> GomocupSession::Handle(std::string_view line) {
     line = Trim(line);
@@ -128,35 +129,11 @@ std::vector<std::string> GomocupSession::BoardLine(std::string_view line) {
 }
 
 std::string GomocupSession::Reply(int lastX, int lastY) {
-    bool empty = true, full = true;
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= BoardSize; ++y) {
-            empty = empty && board_.Grid[x][y] == Empty;
-            full = full && board_.Grid[x][y] != Empty;
-        }
-    if (full) return "ERROR the board is full";
-    int x = 8, y = 8;
-    if (!empty) {
-        x = lastX;
-        y = lastY;
-        board_.ChooseMove(Own, x, y, SearchDepth);
-    }
-    if (!InRange(x, 1, BoardSize) || !InRange(y, 1, BoardSize) || board_.Grid[x][y] != Empty) {
-        // Late in a game the player can find no point with any threat: take the empty
-        // point nearest the centre so the manager still gets a legal move.
-        int bestDistance = 1 << 30;
-        for (int px = 1; px <= BoardSize; ++px)
-            for (int py = 1; py <= BoardSize; ++py) {
-                const int distance = (px - 8) * (px - 8) + (py - 8) * (py - 8);
-                if (board_.Grid[px][py] == Empty && distance < bestDistance) {
-                    bestDistance = distance;
-                    x = px;
-                    y = py;
-                }
-            }
-    }
-    board_.Place(x, y, Own);
-    return Wire(x, y);
+    // The game's own reply, fallback included; the verdict is not part of the protocol.
+    const ComputerAnswer answer = ComputerReply(board_, Own, {lastX, lastY}, SearchDepth);
+    if (!answer.point) return "ERROR the board is full";
+    board_.Place(answer.point->x, answer.point->y, Own);
+    return Wire(answer.point->x, answer.point->y);
 }
 
 }  // namespace wuziqi::engine

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "GameBoard.h"
-#include "VerdictReporter.h"
 
 namespace wuziqi::engine {
 
@@ -28,7 +27,6 @@ class GomocupSession {
     std::string Reply(int lastX, int lastY);
     bool ParsePoint(std::string_view text, int& x, int& y) const;
 
-    VerdictReporter reporter_;  // the verdict is not part of the protocol
     TGameBoard board_;
     bool started_ = false;
     bool readingBoard_ = false;

@@ -28,7 +28,7 @@ void Print(const std::string& line) {
 int Usage() {
     std::fputs(
         "usage: pbrain-wuziqi                      Gomocup protocol on stdin/stdout\n"
-        "       pbrain-wuziqi analyze [--depth N] [--levels]\n",
+        "       pbrain-wuziqi analyze [--depth N] [--levels] [--reply]\n",
         stderr);
     return 2;
 }
@@ -56,6 +56,8 @@ int RunAnalyze(int argc, char** argv) {
         const std::string_view arg = argv[i];
         if (arg == "--levels") {
             options.levels = true;
+        } else if (arg == "--reply") {
+            options.reply = true;
         } else if (arg == "--depth" && i + 1 < argc) {
             if (!ParseInt(argv[++i], -MaxDepth, MaxDepth, options.depth)) return Usage();
         } else {

@@ -1,5 +1,7 @@
 #include "ComputerReply.h"
 
+#include <utility>
+
 #include "GameBoard.h"
 
 namespace wuziqi {
@@ -22,13 +24,18 @@ std::optional<BoardPoint> NearestEmptyToCentre(const TGameBoard& board) {
     return nearest;
 }
 
-std::optional<BoardPoint> ComputerReply(TGameBoard& board, std::uint8_t colour, BoardPoint last,
-                                        int depth) {
+ComputerAnswer ComputerReply(TGameBoard& board, std::uint8_t colour, BoardPoint last, int depth,
+                             std::stop_token stop) {
     int x = last.x;
     int y = last.y;
-    board.ChooseMove(colour, x, y, depth);
-    if (x == 0 && y == 0) return NearestEmptyToCentre(board);
-    return BoardPoint{x, y};
+    ComputerAnswer answer;
+    answer.verdict = board.ChooseMove(colour, x, y, depth, std::move(stop));
+    // Anything but an empty point of the board (the search's (0, 0) above all) is no move.
+    if (InRange(x, 1, BoardSize) && InRange(y, 1, BoardSize) && board.Grid[x][y] == Empty)
+        answer.point = BoardPoint{x, y};
+    else
+        answer.point = NearestEmptyToCentre(board);
+    return answer;
 }
 
 }  // namespace wuziqi

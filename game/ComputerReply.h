@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <stop_token>
 
 #include "GameRecord.h"
+#include "Verdict.h"
 
 namespace wuziqi {
 
@@ -13,11 +15,18 @@ class TGameBoard;
 // lowest row. Nothing when the board is full.
 std::optional<BoardPoint> NearestEmptyToCentre(const TGameBoard& board);
 
-// The computer's reply to the stone just played at `last`: ChooseMove at the given depth, or,
-// when the search has no point to offer (it gives (0, 0) late in a game), the empty point
-// nearest the centre, so the computer still moves instead of "playing" off the board. Nothing
-// when the board is full.
-std::optional<BoardPoint> ComputerReply(TGameBoard& board, std::uint8_t colour, BoardPoint last,
-                                        int depth);
+// What the computer answers: the point it plays (nothing when the board is full) and its
+// comment on the game.
+struct ComputerAnswer {
+    std::optional<BoardPoint> point;
+    Verdict verdict = Verdict::Unchanged;
+};
+
+// The computer's reply to the stone just played at `last`, as the window and the engine play
+// it: ChooseMove at the given depth, or, when the search has no empty point to offer (it gives
+// (0, 0) late in a game, when no empty point lies in a window still open for either colour),
+// the empty point nearest the centre, so the computer moves whenever a point is free.
+ComputerAnswer ComputerReply(TGameBoard& board, std::uint8_t colour, BoardPoint last, int depth,
+                             std::stop_token stop = {});
 
 }  // namespace wuziqi

@@ -8,7 +8,7 @@ constexpr double WinMessageThreshold = 900000.0;
 
 std::uint8_t Opponent(std::uint8_t colour, GameReporter* reporter) {
     if (colour == Black) return White;
-    if ((colour == Border || colour == Empty) && reporter) reporter->ShowMessage(" Type Error! ");
+    if ((colour == Border || colour == Empty) && reporter) reporter->WrongColour();
     return Black;
 }
 
@@ -43,16 +43,20 @@ CellState TGameBoard::GetCell(int x, int y) const {
 }
 
 bool TGameBoard::Place(int x, int y, CellState code) {
-    const bool onBoard = InRange(x, 1, BoardSize) && InRange(y, 1, BoardSize);
-    if (!onBoard || (code != Empty && Grid[x][y] != Empty)) {
-        if (Reporter) Reporter->ShowMessage(" Set Wrong!");
+    auto refuse = [this](PlaceRefusal reason) {
+        if (Reporter) Reporter->PlacementRefused(reason);
         return false;
-    }
+    };
+    if (!InRange(x, 1, BoardSize) || !InRange(y, 1, BoardSize))
+        return refuse(PlaceRefusal::OffBoard);
+    // Any other code would be read as a colour by the win test and the threat map.
+    if (code != Empty && code != Black && code != White) return refuse(PlaceRefusal::NotACell);
+    if (code != Empty && Grid[x][y] != Empty) return refuse(PlaceRefusal::PointTaken);
     if (code != Empty) {
         // The win is read from the map before the stone is set, and announced first.
         double score = 0.0;
         if (WinTest(x, y, score, code) && score > WinMessageThreshold && Reporter)
-            Reporter->ShowMessage(ColourName(code) + " Win!");
+            Reporter->StoneWins(code, x, y);
     }
     Grid[x][y] = code;
     UpdateLines(x, y);

@@ -2,11 +2,13 @@
 
 #include <array>
 #include <cstdint>
+#include <stop_token>
 #include <string>
 
 #include "CellState.h"
 #include "GameReporter.h"
 #include "LevelMap.h"
+#include "Verdict.h"
 
 namespace wuziqi {
 
@@ -15,7 +17,7 @@ namespace wuziqi {
 // map kept current after every placement. The board knows nothing of turns or move order.
 class TGameBoard {
   public:
-    // Messages go to the reporter; without one they are dropped.
+    // What happens is told to the reporter; without one it is not told.
     explicit TGameBoard(GameReporter* reporter = nullptr);
     virtual ~TGameBoard() = default;
 
@@ -31,13 +33,13 @@ class TGameBoard {
     // The point's state; Empty (not Border) for a point outside the board.
     CellState GetCell(int x, int y) const;
 
-    // Sets one point to Empty, Black or White. A stone is refused on an occupied point and
-    // any code outside the board (" Set Wrong!"); a winning stone is announced before it
-    // is set. Returns true when the point was set.
+    // Sets one point to Empty, Black or White. A point off the board, a stone on an occupied
+    // point and any other code are refused and reported; a winning stone is reported before
+    // it is set. Returns true when the point was set.
     bool Place(int x, int y, CellState code);
 
-    // Fills five levels for a window of the given mask and stone count, or reports
-    // "Mach error!" with the count in status panel 4 and leaves them alone.
+    // Fills five levels for a window of the given mask and stone count, or reports the
+    // mismatch with the count and leaves them alone.
     void MatchPattern(std::uint8_t mask, int count, bool dead, Level levels[5]);
 
     // Re-marks direction d of the threat map along the line through (x, y).
@@ -50,9 +52,11 @@ class TGameBoard {
     bool WinTest(int x, int y, double& score, std::uint8_t colour) const;
 
     // The computer's move for the colour to play: the chosen point goes into x and y
-    // (which hold the opponent's last point on entry) and the verdict into status panel 0.
-    // Helper threads may search copies of the board meanwhile; they end before it returns.
-    void ChooseMove(std::uint8_t colour, int& x, int& y, int depth);
+    // (which hold the opponent's last point on entry) and the comment on the game is
+    // returned. Helper threads may search copies of the board meanwhile; they end before it
+    // returns. Once `stop` is requested the search gives up within one step: the point and
+    // the verdict are then meaningless and are to be dropped.
+    Verdict ChooseMove(std::uint8_t colour, int& x, int& y, int depth, std::stop_token stop = {});
 
     CellState Grid[BoardSize + 2][BoardSize + 2];  // [x][y], frame at 0 and 16
     LevelMap Levels;

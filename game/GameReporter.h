@@ -1,23 +1,35 @@
 #pragma once
 
-#include <string_view>
+#include <cstdint>
 
 namespace wuziqi {
 
-// How the game model talks to whoever shows it. The model never opens a message box itself:
-// the main window implements this with message boxes and status-bar panels, the engine and
-// the tests record what arrives.
+// Why Place refused to set a point.
+enum class PlaceRefusal : std::uint8_t {
+    OffBoard,    // the point lies outside 1..15
+    PointTaken,  // a stone was to go on a point that holds one
+    NotACell,    // the code is none of Empty, Black and White
+};
+
+// How the game model tells whoever shows it what happened. Everything arrives as a value; the
+// window turns the values into message boxes and status texts, the engine and the benchmarks
+// ignore them, the tests record them. Every method does nothing unless overridden.
 class GameReporter {
   public:
     virtual ~GameReporter() = default;
 
-    // A message that needs the person's attention (" Set Wrong!", "Black Win!", ...).
-    // Returns once the person has seen it.
-    virtual void ShowMessage(std::string_view text) = 0;
+    // A placement was refused; nothing changed.
+    virtual void PlacementRefused(PlaceRefusal /*reason*/) {}
 
-    // Running information for one panel of the status bar: 0 the computer's verdict,
-    // 4 the pattern-table diagnostic.
-    virtual void SetStatusText(int panel, std::string_view text) = 0;
+    // A stone of the colour at (x, y) completes five or more in a row. Reported before the
+    // stone is set, so the announcement comes before the stone is seen.
+    virtual void StoneWins(std::uint8_t /*colour*/, int /*x*/, int /*y*/) {}
+
+    // The other colour was asked of a value that is not a colour (Border or Empty).
+    virtual void WrongColour() {}
+
+    // A window's mask has no row in the pattern table of its stone count.
+    virtual void PatternMismatch(int /*count*/) {}
 };
 
 }  // namespace wuziqi

@@ -3,7 +3,6 @@
 #include "LiteralSearch.h"
 
 #include "GameBoard.h"
-#include "Verdicts.h"
 
 namespace wuziqi {
 
@@ -145,18 +144,14 @@ bool LiteralTryOwnMove(TGameBoard& board, std::uint8_t colour, int& x, int& y, i
     return LiteralSearch(board, counts).TryOwnMove(colour, x, y, depth, state, minLevel);
 }
 
-void LiteralChooseMove(TGameBoard& board, std::uint8_t own, int& x, int& y, int depth,
-                       SearchCounts* counts) {
-    if (depth < 1) return;
-    GameReporter* reporter = board.GetReporter();
-    auto say = [&](std::string_view text) {
-        if (reporter) reporter->SetStatusText(VerdictPanel, text);
-    };
+Verdict LiteralChooseMove(TGameBoard& board, std::uint8_t own, int& x, int& y, int depth,
+                          SearchCounts* counts) {
+    if (depth < 1) return Verdict::Unchanged;
     LiteralSearch search(board, counts);
-    const std::uint8_t opp = Opponent(own, reporter);
+    const std::uint8_t opp = Opponent(own, board.GetReporter());
     // A colour other than Black or White has no candidate list to search: the wrong call
     // has been reported, and the point is left as the caller gave it.
-    if (own != Black && own != White) return;
+    if (own != Black && own != White) return Verdict::Unchanged;
 
     const RootCandidates root = BuildCandidates(board);
     SearchState s0;
@@ -164,17 +159,13 @@ void LiteralChooseMove(TGameBoard& board, std::uint8_t own, int& x, int& y, int 
     s0.lists = root.lists;
     const CandidateList& ownList = s0.List(own);
     const CandidateList& oppList = s0.List(opp);
-    say(VerdictNone);
 
     x = 0;
-    if (search.SearchWin(own, own, x, y, depth, s0, 7)) {
-        say(VerdictIWin);
-        return;
-    }
+    if (search.SearchWin(own, own, x, y, depth, s0, 7)) return Verdict::IWin;
     if (oppList.Slot(1).level == 11) {
         x = oppList.Slot(1).x;
         y = oppList.Slot(1).y;
-        return;
+        return Verdict::None;
     }
     x = 0;
     if (search.SearchWin(opp, opp, x, y, depth, s0, 7)) {
@@ -184,14 +175,12 @@ void LiteralChooseMove(TGameBoard& board, std::uint8_t own, int& x, int& y, int 
                 // A stone here leaves the person no forced win.
                 x = oppList.Slot(k).x;
                 y = oppList.Slot(k).y;
-                say(VerdictYouMightWin);
-                return;
+                return Verdict::YouMightWin;
             }
         }
         x = oppList.Slot(1).x;
         y = oppList.Slot(1).y;
-        say(VerdictYouWin);
-        return;
+        return Verdict::YouWin;
     }
 
     double best = 0.0;
@@ -207,12 +196,10 @@ void LiteralChooseMove(TGameBoard& board, std::uint8_t own, int& x, int& y, int 
             y = ownList.Slot(k).y;
         }
     }
-    if (best > 0) {
-        say(VerdictIMightWin);
-        return;
-    }
+    if (best > 0) return Verdict::IMightWin;
     x = root.bestX;
     y = root.bestY;
+    return Verdict::None;
 }
 
 }  // namespace wuziqi

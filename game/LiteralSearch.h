@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "Evaluation.h"
+#include "Verdict.h"
 
 namespace wuziqi {
 
@@ -16,9 +17,9 @@ struct SearchCounts {
 
 // The threat search written out step by step, with no shortcut: the reference that the
 // fast move choice of TGameBoard::ChooseMove must agree with on every position. Same
-// arguments and effects as ChooseMove; the verdict goes to the board's reporter.
-void LiteralChooseMove(TGameBoard& board, std::uint8_t colour, int& x, int& y, int depth,
-                       SearchCounts* counts = nullptr);
+// arguments, effects and answer as ChooseMove.
+Verdict LiteralChooseMove(TGameBoard& board, std::uint8_t colour, int& x, int& y, int depth,
+                          SearchCounts* counts = nullptr);
 
 // The two search steps, exposed for tests. SearchWin answers whether the attacker forces
 // five within depth; TryOwnMove whether a quiet stone of the colour at (x, y) leaves a

@@ -2,12 +2,13 @@
 // compact search state. Only work whose outcome cannot change the answer is left out.
 #include "MoveChoice.h"
 
+#include <stop_token>
+#include <utility>
 #include <vector>
 
 #include "FastState.h"
 #include "FirstPassing.h"
 #include "GameBoard.h"
-#include "Verdicts.h"
 
 namespace wuziqi {
 
@@ -19,8 +20,9 @@ class SearchWorkersPool;
 
 class FastSearch {
   public:
-    FastSearch(TGameBoard& board, SearchCounts* counts, StopSignal stop = StopSignal())
-        : board_(board), counts_(counts), stop_(stop) {}
+    FastSearch(TGameBoard& board, SearchCounts* counts, std::stop_token cancel,
+               StopSignal stop = StopSignal())
+        : board_(board), counts_(counts), cancel_(std::move(cancel)), stop_(stop) {}
 
     // x, y: the trial point on entry (0 for none); on the attacker's turn the candidate
     // being tried is written back, so after true they hold the first move of the line.
@@ -35,7 +37,7 @@ class FastSearch {
         if (counts_) ++counts_->searchWin;
         if (depth <= 0) return false;
         // An answer nobody waits for any more: give up before placing anything.
-        if (stop_.IsSet()) return false;
+        if (stop_.IsSet() || cancel_.stop_requested()) return false;
         const int stoneX = x, stoneY = y;
         if (stoneX > 0) {
             const std::uint8_t placer = mover == Black ? White : Black;
@@ -192,7 +194,8 @@ class FastSearch {
 
     TGameBoard& board_;
     SearchCounts* counts_;
-    StopSignal stop_;
+    std::stop_token cancel_;  // the caller no longer wants the move at all
+    StopSignal stop_;         // another thread's answer has made this one unnecessary
 };
 
 // What each thread of a shared-out step works on: the calling thread uses the board itself,
@@ -200,11 +203,14 @@ class FastSearch {
 // counts, added up at the end.
 class SearchWorkersPool {
   public:
-    SearchWorkersPool(TGameBoard& board, SearchCounts* counts)
-        : board_(board), counts_(counts), size_(SearchWorkers()) {
+    SearchWorkersPool(TGameBoard& board, SearchCounts* counts, std::stop_token cancel)
+        : board_(board), counts_(counts), cancel_(std::move(cancel)), size_(SearchWorkers()) {
         copies_.reserve(size_ - 1);
-        for (int w = 1; w < size_; ++w)
+        for (int w = 1; w < size_; ++w) {
             copies_.push_back(board);
+            // The copies report nothing: only the calling thread may talk to the caller.
+            copies_.back().SetReporter(nullptr);
+        }
         workerCounts_.resize(size_);
     }
     ~SearchWorkersPool() {
@@ -219,12 +225,13 @@ class SearchWorkersPool {
 
     FastSearch Search(int worker, StopSignal stop) {
         TGameBoard& board = worker == 0 ? board_ : copies_[worker - 1];
-        return FastSearch(board, counts_ ? &workerCounts_[worker] : nullptr, stop);
+        return FastSearch(board, counts_ ? &workerCounts_[worker] : nullptr, cancel_, stop);
     }
 
   private:
     TGameBoard& board_;
     SearchCounts* counts_;
+    std::stop_token cancel_;
     int size_;
     std::vector<TGameBoard> copies_;
     std::vector<SearchCounts> workerCounts_;
@@ -245,18 +252,14 @@ int FastSearch::FirstDeeper(int n, KeyAt keyAt, std::uint8_t a, std::uint8_t mov
 
 }  // namespace
 
-void ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int depth,
-                       SearchCounts* counts) {
-    if (depth < 1) return;
-    GameReporter* reporter = board.GetReporter();
-    auto say = [&](std::string_view text) {
-        if (reporter) reporter->SetStatusText(VerdictPanel, text);
-    };
-    FastSearch search(board, counts);
-    const std::uint8_t opp = Opponent(own, reporter);
+Verdict ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int depth,
+                          SearchCounts* counts, std::stop_token cancel) {
+    if (depth < 1) return Verdict::Unchanged;
+    FastSearch search(board, counts, cancel);
+    const std::uint8_t opp = Opponent(own, board.GetReporter());
     // A colour other than Black or White has no candidate list to search: the wrong call
     // has been reported, and the point is left as the caller gave it.
-    if (own != Black && own != White) return;
+    if (own != Black && own != White) return Verdict::Unchanged;
 
     const RootCandidates root = BuildCandidates(board);
     FastState s0;
@@ -265,18 +268,14 @@ void ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int 
     s0.lists[1] = FastList::From(root.lists[1]);
     const CandidateList& ownList = root.lists[own - Black];
     const CandidateList& oppList = root.lists[opp - Black];
-    say(VerdictNone);
 
-    SearchWorkersPool pool(board, counts);
+    SearchWorkersPool pool(board, counts, cancel);
     x = 0;
-    if (search.SearchWin(own, own, x, y, depth, s0, 7, true, &pool)) {
-        say(VerdictIWin);
-        return;
-    }
+    if (search.SearchWin(own, own, x, y, depth, s0, 7, true, &pool)) return Verdict::IWin;
     if (oppList.Slot(1).level == 11) {
         x = oppList.Slot(1).x;
         y = oppList.Slot(1).y;
-        return;
+        return Verdict::None;
     }
     x = 0;
     if (search.SearchWin(opp, opp, x, y, depth, s0, 7, false, &pool)) {
@@ -292,13 +291,11 @@ void ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int 
         if (block < blocks) {
             x = oppList.Slot(block + 1).x;
             y = oppList.Slot(block + 1).y;
-            say(VerdictYouMightWin);
-            return;
+            return Verdict::YouMightWin;
         }
         x = oppList.Slot(1).x;
         y = oppList.Slot(1).y;
-        say(VerdictYouWin);
-        return;
+        return Verdict::YouWin;
     }
 
     // The quiet move played is the passing candidate of highest score, the later slot on
@@ -356,15 +353,16 @@ void ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int 
         const CandidateEntry& e = ownList.Slot(quiet[played].slot);
         x = e.x;
         y = e.y;
-        say(VerdictIMightWin);
-        return;
+        return Verdict::IMightWin;
     }
     x = root.bestX;
     y = root.bestY;
+    return Verdict::None;
 }
 
-void TGameBoard::ChooseMove(std::uint8_t colour, int& x, int& y, int depth) {
-    ChooseMoveCounted(*this, colour, x, y, depth, nullptr);
+Verdict TGameBoard::ChooseMove(std::uint8_t colour, int& x, int& y, int depth,
+                               std::stop_token stop) {
+    return ChooseMoveCounted(*this, colour, x, y, depth, nullptr, std::move(stop));
 }
 
 }  // namespace wuziqi

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stop_token>
 
 #include "LiteralSearch.h"
 
@@ -11,8 +12,8 @@ class TGameBoard;
 // TGameBoard::ChooseMove with its work counted: same point, same verdict, same effects.
 // The longest steps are shared out between threads (see FirstPassing.h) working on copies
 // of the board; all of them have ended when the call returns, and only the calling thread
-// reports the verdict.
-void ChooseMoveCounted(TGameBoard& board, std::uint8_t colour, int& x, int& y, int depth,
-                       SearchCounts* counts);
+// reports to the board's reporter.
+Verdict ChooseMoveCounted(TGameBoard& board, std::uint8_t colour, int& x, int& y, int depth,
+                          SearchCounts* counts, std::stop_token cancel = {});
 
 }  // namespace wuziqi

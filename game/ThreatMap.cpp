@@ -1,7 +1,5 @@
 // The threat map's upkeep: matching five-point windows against the pattern tables and
 // re-marking the lines through a changed point.
-#include <string>
-
 #include "GameBoard.h"
 
 namespace wuziqi {
@@ -38,7 +36,7 @@ void TGameBoard::MatchPattern(std::uint8_t mask, int count, bool dead, Level lev
             return;
         }
     }
-    if (Reporter) Reporter->SetStatusText(4, "Mach error!" + std::to_string(count));
+    if (Reporter) Reporter->PatternMismatch(count);
 }
 
 void TGameBoard::ScanLine(std::uint8_t direction, int x, int y) {

@@ -70,10 +70,11 @@ void TForm1::Image1MouseDown(int x, int y) {
 
 void TForm1::ComputerMove(int x, int y) {
     const std::uint8_t colour = GameState->CurrentColour;
+    const wuziqi::ComputerAnswer answer =
+        wuziqi::ComputerReply(*GameBoard, colour, {x, y}, SearchDepth);
+    ShowVerdict(answer.verdict);
     // On a full board the computer has nowhere to play and simply passes.
-    if (const auto reply = wuziqi::ComputerReply(*GameBoard, colour, {x, y}, SearchDepth)) {
-        PlayStone(reply->x, reply->y, colour);
-    }
+    if (answer.point) PlayStone(answer.point->x, answer.point->y, colour);
 }
 
 void TForm1::Action4Execute() {

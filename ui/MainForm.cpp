@@ -8,6 +8,7 @@
 #include "About.h"
 #include "AppInfo.h"
 #include "GameBoard.h"
+#include "GameTexts.h"
 #include "ui_MainForm.h"
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()) {
@@ -63,23 +64,35 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     if (Shown) FormResize();
 }
 
-void TForm1::ShowMessage(std::string_view text) {
-    const QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    if (MessageRecorder) {
-        MessageRecorder->ShowMessage(text);
+void TForm1::ShowMessage(const QString& text) {
+    if (RecordMessage) {
+        RecordMessage(text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, wuziqi::ApplicationTitle(), message, QMessageBox::Ok,
-                    this);
+    QMessageBox box(QMessageBox::NoIcon, wuziqi::ApplicationTitle(), text, QMessageBox::Ok, this);
     box.exec();
 }
 
-void TForm1::SetStatusText(int panel, std::string_view text) {
-    if (panel >= 0 && panel < static_cast<int>(StatusPanels.size())) {
-        StatusPanels[static_cast<std::size_t>(panel)]->setText(
-            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    }
-    if (MessageRecorder) MessageRecorder->SetStatusText(panel, text);
+void TForm1::PlacementRefused(wuziqi::PlaceRefusal reason) {
+    ShowMessage(GameTexts::Refusal(reason));
+}
+
+void TForm1::StoneWins(std::uint8_t colour, int, int) {
+    ShowMessage(GameTexts::Win(colour));
+}
+
+void TForm1::WrongColour() {
+    ShowMessage(GameTexts::WrongColour());
+}
+
+void TForm1::PatternMismatch(int count) {
+    StatusPanels[4]->setText(GameTexts::PatternMismatch(count));
+}
+
+void TForm1::ShowVerdict(wuziqi::Verdict verdict) {
+    // A choice that was not made leaves the last comment standing.
+    if (verdict != wuziqi::Verdict::Unchanged)
+        StatusPanels[0]->setText(GameTexts::Verdict(verdict));
 }
 
 QString TForm1::StatusText(int panel) const {

@@ -6,11 +6,12 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
-#include <string_view>
 
 #include "GameRecord.h"
 #include "GameReporter.h"
+#include "Verdict.h"
 
 class QFileDialog;
 class QFrame;
@@ -40,12 +41,17 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // GameReporter: message boxes and status panels.
-    void ShowMessage(std::string_view text) override;
-    void SetStatusText(int panel, std::string_view text) override;
+    // GameReporter: what the model reports becomes message boxes and status panel 4.
+    void PlacementRefused(wuziqi::PlaceRefusal reason) override;
+    void StoneWins(std::uint8_t colour, int x, int y) override;
+    void WrongColour() override;
+    void PatternMismatch(int count) override;
 
-    // Tests take the model's messages (and a copy of the status texts) instead of boxes.
-    void SetMessageRecorder(wuziqi::GameReporter* recorder) { MessageRecorder = recorder; }
+    // A modal message box with an OK button, captioned with the application title.
+    void ShowMessage(const QString& text);
+    // Tests take every message instead of a box.
+    using MessageRecorder = std::function<void(const QString&)>;
+    void SetMessageRecorder(MessageRecorder recorder) { RecordMessage = std::move(recorder); }
     void SetAboutDialog(TForm2* dialog) { AboutDialog = dialog; }
 
     wuziqi::GameRecord& Record() { return *GameState; }
@@ -135,6 +141,7 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     void ComputerMove(int x, int y);
 
     void ShowClocks();
+    void ShowVerdict(wuziqi::Verdict verdict);
 
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<wuziqi::TGameBoard> GameBoard;
@@ -151,6 +158,6 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     TForm2* AboutDialog = nullptr;
     QFileDialog* SaveDialog1 = nullptr;
     QFileDialog* OpenDialog1 = nullptr;
-    wuziqi::GameReporter* MessageRecorder = nullptr;
+    MessageRecorder RecordMessage;
     bool Shown = false;
 };

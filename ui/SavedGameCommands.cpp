@@ -65,11 +65,11 @@ bool TForm1::SaveGameFile(const QString& fileName) {
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit()) {
         ShowMessage(QStringLiteral("Cannot create file \"%1\". %2")
-                        .arg(ShownPath(fileName), file.errorString())
-                        .toStdString());
+                        .arg(ShownPath(fileName), file.errorString()));
         return false;
     }
-    ShowMessage("保存完毕！ 总步数：" + std::to_string(GameState->MoveHistory.size()));
+    ShowMessage(QStringLiteral("保存完毕！ 总步数：") +
+                QString::number(GameState->MoveHistory.size()));
     return true;
 }
 
@@ -77,15 +77,13 @@ bool TForm1::LoadGameFile(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         ShowMessage(QStringLiteral("Cannot open file \"%1\". %2")
-                        .arg(ShownPath(fileName), file.errorString())
-                        .toStdString());
+                        .arg(ShownPath(fileName), file.errorString()));
         return false;
     }
     const QByteArray data = file.read(LargestFileRead + 1);
     if (file.error() != QFileDevice::NoError) {
         ShowMessage(QStringLiteral("Cannot read file \"%1\". %2")
-                        .arg(ShownPath(fileName), file.errorString())
-                        .toStdString());
+                        .arg(ShownPath(fileName), file.errorString()));
         return false;
     }
     file.close();
@@ -95,13 +93,13 @@ bool TForm1::LoadGameFile(const QString& fileName) {
     wuziqi::DecodedGame decoded =
         wuziqi::DecodeSavedGame({first, static_cast<std::size_t>(data.size())});
     if (!decoded.ok()) {
-        ShowMessage(wuziqi::DescribeSavedGameError(decoded));
+        ShowMessage(QString::fromStdString(wuziqi::DescribeSavedGameError(decoded)));
         return false;
     }
     const std::size_t count = decoded.moves.size();
     wuziqi::StartReview(*GameState, std::move(decoded.moves));
     SyncStepCommands();
     RedrawBoard();
-    ShowMessage("成功读入! 总步数：" + std::to_string(count));
+    ShowMessage(QStringLiteral("成功读入! 总步数：") + QString::number(count));
     return true;
 }

@@ -6,6 +6,7 @@
 
 #include "EngineProcess.h"
 #include "GameBoard.h"
+#include "LateGame.h"
 
 namespace wuziqi {
 namespace {
@@ -94,6 +95,24 @@ TEST(AnalyzeMode, DepthAndLevelsOptions) {
         EngineProcess engine(args);
         EXPECT_EQ(engine.Wait(), 2) << args.back();
     }
+}
+
+// Where the search has no point, the default answer is its own (0, 0); --reply answers as the
+// game does, with a free point.
+TEST(AnalyzeMode, ReplyOptionAnswersWhereTheSearchHasNoPoint) {
+    std::string line = "3";
+    int colour = Black;
+    for (const MoveRecord& move : testing::LateGameMoves) {
+        line += " " + std::to_string(move.x) + "," + std::to_string(move.y) + "," +
+                std::to_string(colour);
+        colour = colour == Black ? White : Black;
+    }
+    EngineProcess raw({"analyze"});
+    EXPECT_EQ(Analyze(raw, line), R"({"x":0,"y":0,"verdict":" "})");
+    EngineProcess reply({"analyze", "--reply"});
+    EXPECT_EQ(Analyze(reply, line), R"({"x":9,"y":8,"verdict":" "})");
+    EXPECT_EQ(Analyze(reply, "2 8,8,3"), R"({"x":7,"y":7,"verdict":" "})")
+        << "elsewhere the search's own point";
 }
 
 }  // namespace

@@ -8,18 +8,18 @@
 #include "GameBoard.h"
 #include "LiteralSearch.h"
 #include "RecordingReporter.h"
-#include "Verdicts.h"
+#include "Verdict.h"
 
 namespace wuziqi {
 namespace {
 
-using Chooser = void (*)(TGameBoard&, std::uint8_t, int&, int&, int);
+using Chooser = Verdict (*)(TGameBoard&, std::uint8_t, int&, int&, int);
 
-void Fast(TGameBoard& board, std::uint8_t colour, int& x, int& y, int depth) {
-    board.ChooseMove(colour, x, y, depth);
+Verdict Fast(TGameBoard& board, std::uint8_t colour, int& x, int& y, int depth) {
+    return board.ChooseMove(colour, x, y, depth);
 }
-void Literal(TGameBoard& board, std::uint8_t colour, int& x, int& y, int depth) {
-    LiteralChooseMove(board, colour, x, y, depth);
+Verdict Literal(TGameBoard& board, std::uint8_t colour, int& x, int& y, int depth) {
+    return LiteralChooseMove(board, colour, x, y, depth);
 }
 
 struct Stone {
@@ -39,16 +39,12 @@ class MoveChoiceTest : public ::testing::TestWithParam<Chooser> {
         int x = stones.empty() ? 0 : stones.back().x;
         int y = stones.empty() ? 0 : stones.back().y;
         reporter.Clear();
-        GetParam()(board, colour, x, y, depth);
+        verdict = GetParam()(board, colour, x, y, depth);
         return {x, y};
     }
 
-    std::string Verdict() const {
-        const auto it = reporter.panels.find(VerdictPanel);
-        return it == reporter.panels.end() ? "(not written)" : it->second;
-    }
-
     testing::RecordingReporter reporter;
+    Verdict verdict = Verdict::Unchanged;
     TGameBoard board;
 };
 
@@ -65,26 +61,26 @@ TEST_P(MoveChoiceTest, FivesAndFoursComeFirst) {
                       {7, 9, White}},
                      Black),
               Point(9, 8));
-    EXPECT_EQ(Verdict(), VerdictIWin);
+    EXPECT_EQ(verdict, Verdict::IWin);
 }
 
 TEST_P(MoveChoiceTest, APersonsFivePointIsBlockedWithoutComment) {
     EXPECT_EQ(
         Choose({{4, 8, White}, {5, 8, Black}, {6, 8, Black}, {7, 8, Black}, {8, 8, Black}}, White),
         Point(9, 8));
-    EXPECT_EQ(Verdict(), VerdictNone);
+    EXPECT_EQ(verdict, Verdict::None);
 }
 
 TEST_P(MoveChoiceTest, AnOpenFourIsBlockedAtSlotOneBeforeThePersonsSearch) {
     EXPECT_EQ(Choose({{5, 8, Black}, {6, 8, Black}, {7, 8, Black}, {8, 8, Black}}, White),
               Point(9, 8));
-    EXPECT_EQ(Verdict(), VerdictNone);
+    EXPECT_EQ(verdict, Verdict::None);
 }
 
 TEST_P(MoveChoiceTest, AnOpenThreeIsStoppedAtTheEndInSlotOne) {
     EXPECT_EQ(Choose({{7, 8, Black}, {8, 8, Black}, {9, 8, Black}, {1, 1, White}}, White),
               Point(10, 8));
-    EXPECT_EQ(Verdict(), VerdictYouMightWin);
+    EXPECT_EQ(verdict, Verdict::YouMightWin);
 }
 
 TEST_P(MoveChoiceTest, TwoSeparateOpenThreesCannotBeStopped) {
@@ -96,42 +92,42 @@ TEST_P(MoveChoiceTest, TwoSeparateOpenThreesCannotBeStopped) {
                       {12, 12, Black}},
                      White),
               Point(13, 12));
-    EXPECT_EQ(Verdict(), VerdictYouWin);
+    EXPECT_EQ(verdict, Verdict::YouWin);
 }
 
 TEST_P(MoveChoiceTest, AQuietMoveThatCanTurnIntoAWinIsAnnounced) {
     // Two black stones each side of an empty (8, 8): a stone there leaves threats that
     // some wrong answer turns into a forced win.
     const Point move = Choose({{8, 8, Black}, {7, 7, White}, {9, 8, Black}, {8, 9, White}}, Black);
-    EXPECT_EQ(Verdict(), VerdictIMightWin);
+    EXPECT_EQ(verdict, Verdict::IMightWin);
     EXPECT_EQ(board.Grid[move.first][move.second], Empty);
 }
 
 TEST_P(MoveChoiceTest, ALoneStoneInTheCentreIsAnsweredAtItsFirstNeighbour) {
     EXPECT_EQ(Choose({{8, 8, Black}}, White), Point(7, 7));
-    EXPECT_EQ(Verdict(), VerdictNone);
+    EXPECT_EQ(verdict, Verdict::None);
 }
 
 TEST_P(MoveChoiceTest, AnEmptyBoardGivesNoPoint) {
     EXPECT_EQ(Choose({}, Black), Point(0, 0));
-    EXPECT_EQ(Verdict(), VerdictNone);
+    EXPECT_EQ(verdict, Verdict::None);
 }
 
 TEST_P(MoveChoiceTest, DepthBelowOneLeavesPointAndPanelAlone) {
     EXPECT_EQ(Choose({{8, 8, Black}}, White, 0), Point(8, 8));
-    EXPECT_TRUE(reporter.statusWrites.empty());
+    EXPECT_EQ(verdict, Verdict::Unchanged);
 }
 
 TEST_P(MoveChoiceTest, AColourThatIsNoColourIsReportedAndNothingElseHappens) {
     EXPECT_EQ(Choose({{8, 8, Black}}, Empty), Point(8, 8));
-    EXPECT_EQ(reporter.messages, std::vector<std::string>{" Type Error! "});
-    EXPECT_TRUE(reporter.statusWrites.empty());
+    EXPECT_EQ(reporter.wrongColours, 1);
+    EXPECT_EQ(verdict, Verdict::Unchanged);
 }
 
 TEST_P(MoveChoiceTest, DepthOneStillSeesAFiveOrOpenFourOnTopButNothingDeeper) {
     EXPECT_EQ(Choose({{5, 8, White}, {6, 8, White}, {7, 8, White}, {4, 4, Black}}, White, 1),
               Point(8, 8));
-    EXPECT_EQ(Verdict(), VerdictIWin) << "an open-four point at the top of the list";
+    EXPECT_EQ(verdict, Verdict::IWin) << "an open-four point at the top of the list";
 
     // Two dead threes of Black crossing at (8, 8): a double four there wins in three
     // steps, which depth 16 finds and depth 1 cannot.
@@ -140,10 +136,10 @@ TEST_P(MoveChoiceTest, DepthOneStillSeesAFiveOrOpenFourOnTopButNothingDeeper) {
                                            {8, 6, Black}, {8, 7, Black}};
     board.Reset();
     Choose(doubleFour, White, 16);
-    EXPECT_EQ(Verdict(), VerdictYouWin);
+    EXPECT_EQ(verdict, Verdict::YouWin);
     board.Reset();
     EXPECT_EQ(Choose(doubleFour, White, 1), Point(8, 8)) << "the best-score point";
-    EXPECT_EQ(Verdict(), VerdictNone);
+    EXPECT_EQ(verdict, Verdict::None);
 }
 
 TEST_P(MoveChoiceTest, TheBoardIsTheSameAfterTheCall) {

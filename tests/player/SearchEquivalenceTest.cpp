@@ -10,7 +10,6 @@
 #include "GameBoard.h"
 #include "LiteralSearch.h"
 #include "MoveChoice.h"
-#include "RecordingReporter.h"
 #include "SelfPlayCorpus.h"
 
 namespace wuziqi {
@@ -23,25 +22,23 @@ constexpr std::uint64_t SliceCallLimit = 3000;
 
 struct Outcome {
     int x, y;
-    std::string verdict;
+    Verdict verdict;
     SearchCounts counts;
 };
 
 Outcome Replay(const CorpusPosition& position, bool fast, int depth = 16) {
-    testing::RecordingReporter reporter;
-    TGameBoard board(&reporter);
+    TGameBoard board;
     for (const Placement& m : position.moves)
         board.Place(m.x, m.y, static_cast<CellState>(m.colour));
     CellState grid[17][17];
     std::copy(&board.Grid[0][0], &board.Grid[0][0] + 17 * 17, &grid[0][0]);
     const LevelMap levels = board.Levels;
 
-    Outcome out{position.moves.back().x, position.moves.back().y, "", {}};
+    Outcome out{position.moves.back().x, position.moves.back().y, Verdict::Unchanged, {}};
     if (fast)
-        ChooseMoveCounted(board, position.toMove, out.x, out.y, depth, &out.counts);
+        out.verdict = ChooseMoveCounted(board, position.toMove, out.x, out.y, depth, &out.counts);
     else
-        LiteralChooseMove(board, position.toMove, out.x, out.y, depth, &out.counts);
-    out.verdict = reporter.panels[0];
+        out.verdict = LiteralChooseMove(board, position.toMove, out.x, out.y, depth, &out.counts);
 
     EXPECT_TRUE(std::equal(&grid[0][0], &grid[0][0] + 17 * 17, &board.Grid[0][0]));
     EXPECT_EQ(board.Levels, levels);
@@ -50,7 +47,7 @@ Outcome Replay(const CorpusPosition& position, bool fast, int depth = 16) {
 
 TEST(SearchEquivalence, FastAndPlainAgreeOnASliceOfTheSelfPlayCorpus) {
     const std::vector<CorpusPosition> corpus = SelfPlayCorpus(SlicePositions, 7);
-    std::map<std::string, int> verdicts;
+    std::map<Verdict, int> verdicts;
     int compared = 0;
     for (std::size_t i = 0; i < corpus.size(); ++i) {
         const Outcome fast = Replay(corpus[i], true);
@@ -65,9 +62,9 @@ TEST(SearchEquivalence, FastAndPlainAgreeOnASliceOfTheSelfPlayCorpus) {
     }
     EXPECT_GE(compared, static_cast<int>(SlicePositions) / 2);
     // The slice must exercise the quiet-move step and the person's forced wins.
-    EXPECT_GT(verdicts["我有可能赢哦! "], 0);
-    EXPECT_GT(verdicts["你有可能赢哦! "] + verdicts["你赢了! "], 0);
-    EXPECT_GT(verdicts["我赢了! "], 0);
+    EXPECT_GT(verdicts[Verdict::IMightWin], 0);
+    EXPECT_GT(verdicts[Verdict::YouMightWin] + verdicts[Verdict::YouWin], 0);
+    EXPECT_GT(verdicts[Verdict::IWin], 0);
 }
 
 // Near the end of the depth the fast search answers some steps without playing them out;

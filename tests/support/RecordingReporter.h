@@ -1,32 +1,35 @@
 #pragma once
 
-#include <map>
-#include <string>
-#include <string_view>
+#include <cstdint>
 #include <vector>
 
 #include "GameReporter.h"
 
 namespace wuziqi::testing {
 
-// Records every message and status text the model reports, in order.
+// Records everything the model reports, by kind, in order.
 class RecordingReporter : public GameReporter {
   public:
-    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-    void SetStatusText(int panel, std::string_view text) override {
-        panels[panel] = std::string(text);
-        statusWrites.emplace_back(panel, std::string(text));
-    }
+    struct Win {
+        std::uint8_t colour;
+        int x, y;
+        friend bool operator==(const Win&, const Win&) = default;
+    };
 
-    void Clear() {
-        messages.clear();
-        panels.clear();
-        statusWrites.clear();
-    }
+    void PlacementRefused(PlaceRefusal reason) override { refusals.push_back(reason); }
+    void StoneWins(std::uint8_t colour, int x, int y) override { wins.push_back({colour, x, y}); }
+    void WrongColour() override { ++wrongColours; }
+    void PatternMismatch(int count) override { mismatches.push_back(count); }
 
-    std::vector<std::string> messages;
-    std::map<int, std::string> panels;
-    std::vector<std::pair<int, std::string>> statusWrites;
+    bool Quiet() const {
+        return refusals.empty() && wins.empty() && wrongColours == 0 && mismatches.empty();
+    }
+    void Clear() { *this = RecordingReporter(); }
+
+    std::vector<PlaceRefusal> refusals;
+    std::vector<Win> wins;
+    int wrongColours = 0;
+    std::vector<int> mismatches;
 };
 
 }  // namespace wuziqi::testing

@@ -85,14 +85,14 @@ class SavedGameWindowTest : public QObject {
 
         const QString path = directory.filePath(QStringLiteral("game.wzq"));
         QVERIFY(w.form->SaveGameFile(path));
-        QCOMPARE(w.reporter.messages.back(), std::string("保存完毕！ 总步数：5"));
+        QCOMPARE(w.messages.back(), std::string("保存完毕！ 总步数：5"));
         const std::vector<std::uint8_t> expected = wuziqi::EncodeSavedGame(played);
         QCOMPARE(ReadFile(path), QByteArray(reinterpret_cast<const char*>(expected.data()),
                                             static_cast<qsizetype>(expected.size())));
 
         w.Action("Action1")->trigger();
         QVERIFY(w.form->LoadGameFile(path));
-        QCOMPARE(w.reporter.messages.back(), std::string("成功读入! 总步数：5"));
+        QCOMPARE(w.messages.back(), std::string("成功读入! 总步数：5"));
         QCOMPARE(w.form->Record().GameMode, wuziqi::ModeReview);
         QCOMPARE(StonesOnBoard(w), 1);
         QCOMPARE(w.form->Board().GetCell(8, 8), wuziqi::Black);
@@ -138,13 +138,13 @@ class SavedGameWindowTest : public QObject {
             const QString path = directory.filePath(QString::fromLatin1(bad.name));
             WriteFile(path, bad.bytes);
             QVERIFY2(!w.form->LoadGameFile(path), bad.name);
-            QVERIFY2(w.reporter.messages.back().rfind(bad.message, 0) == 0, bad.name);
+            QVERIFY2(w.messages.back().rfind(bad.message, 0) == 0, bad.name);
             QVERIFY2(GameSnapshot(w) == before, bad.name);
         }
 
         QVERIFY(!w.form->LoadGameFile(missing));
-        QVERIFY(w.reporter.messages.back().rfind("Cannot open file \"", 0) == 0);
-        QVERIFY(w.reporter.messages.back().find("missing.wzq") != std::string::npos);
+        QVERIFY(w.messages.back().rfind("Cannot open file \"", 0) == 0);
+        QVERIFY(w.messages.back().find("missing.wzq") != std::string::npos);
         QVERIFY(GameSnapshot(w) == before);
 
         QVERIFY(!w.form->LoadGameFile(directory.path()));  // a folder, not a file
@@ -154,10 +154,10 @@ class SavedGameWindowTest : public QObject {
     void failedSaveSaysSoAndKeepsTheOldFile() {
         ShownWindow w;
         const QString nowhere = directory.filePath(QStringLiteral("no/such/folder/game.wzq"));
-        const std::size_t messagesBefore = w.reporter.messages.size();
+        const std::size_t messagesBefore = w.messages.size();
         QVERIFY(!w.form->SaveGameFile(nowhere));
-        QCOMPARE(w.reporter.messages.size(), messagesBefore + 1);
-        const std::string& message = w.reporter.messages.back();
+        QCOMPARE(w.messages.size(), messagesBefore + 1);
+        const std::string& message = w.messages.back();
         QVERIFY(message.rfind("Cannot create file \"", 0) == 0);
         QVERIFY(message.find("game.wzq") != std::string::npos);
 
@@ -196,7 +196,7 @@ class SavedGameWindowTest : public QObject {
         });
         w.Action("Action6")->trigger();
         QCOMPARE(ReadFile(directory.filePath(QStringLiteral("chosen.wzq"))).size(), 13);
-        QCOMPARE(w.reporter.messages.back(), std::string("保存完毕！ 总步数：1"));
+        QCOMPARE(w.messages.back(), std::string("保存完毕！ 总步数：1"));
     }
 
   private:

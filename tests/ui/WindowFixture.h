@@ -6,16 +6,18 @@
 #include <QPoint>
 #include <QTest>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "BoardImage.h"
 #include "MainForm.h"
-#include "RecordingReporter.h"
 
-// A shown main window whose model messages go to a recorder, never to a box, with helpers that
+// A shown main window whose messages are recorded, never shown in a box, with helpers that
 // click and move the real mouse over the board image at the pixels of board points.
 struct ShownWindow {
     ShownWindow() : form(std::make_unique<TForm1>()) {
-        form->SetMessageRecorder(&reporter);
+        form->SetMessageRecorder(
+            [this](const QString& text) { messages.push_back(text.toStdString()); });
         form->show();
         image = form->findChild<BoardImage*>(QStringLiteral("Image1"));
     }
@@ -37,7 +39,7 @@ struct ShownWindow {
         QCoreApplication::sendEvent(image, &move);
     }
 
-    wuziqi::testing::RecordingReporter reporter;
+    std::vector<std::string> messages;  // in the order shown
     std::unique_ptr<TForm1> form;
     BoardImage* image = nullptr;
 };
