@@ -1,31 +1,29 @@
 // The game controller: a click on the board becomes the person's stone and, against the
-// computer, the computer's reply; new game, step back and forward, and the mode commands.
+// computer, a request for the computer's reply, which comes back later from its worker thread;
+// new game, step back and forward, and the mode commands.
 #include <QAction>
+#include <QLabel>
 #include <QTimer>
 
-#include "ComputerReply.h"
 #include "GameBoard.h"
+#include "GamePlayer.h"
 #include "MainForm.h"
 #include "ui_MainForm.h"
 
-namespace {
-constexpr int SearchDepth = 16;
-}
-
 bool TForm1::PlayStone(int x, int y, std::uint8_t colour) {
+    // A winning stone is announced inside Place, before it is set, so the message comes first.
     if (!GameBoard->Place(x, y, static_cast<wuziqi::CellState>(colour))) return false;
     wuziqi::GameRecord& record = *GameState;
-    DrawPointMarker(record.LastMove.x, record.LastMove.y, LastMoveMarkerColour);
-    DrawPointMarker(x, y, LastMoveMarkerColour);
+    UpdatePoint(record.LastMove);
     record.LastMove = wuziqi::BoardPoint{x, y};
     if (record.GameMode != wuziqi::ModeReview) record.AddMove(x, y);
     SyncStepCommands();
-    DrawStone(x, y, colour);
-    if (ShowMoveNumbers) DrawMoveNumber(x, y, record.HistoryCursor);
+    UpdatePoint(record.LastMove);
     return true;
 }
 
 void TForm1::NewGame() {
+    CancelComputerMove();
     wuziqi::GameRecord& record = *GameState;
     // A new game leaves the review of a loaded game first, for the mode Action8 names, so the
     // opening stone is recorded and the history keeps Black on the even entries.
@@ -59,33 +57,77 @@ void TForm1::Image1MouseDown(int x, int y) {
     int column = 0;
     int row = 0;
     if (!PixelToPoint(x, y, column, row)) return;
+    // While the computer thinks the board takes no stones.
+    if (ComputerThinking()) return;
     wuziqi::GameRecord& record = *GameState;
     if (record.GameMode == wuziqi::ModeReview) record.GameMode = PlayMode();
     if (!PlayStone(column, row, record.CurrentColour)) return;
     record.CurrentColour = wuziqi::Opponent(record.CurrentColour);
     if (record.GameMode != wuziqi::ModeAgainstComputer) return;
     ComputerMove(column, row);
-    record.CurrentColour = wuziqi::Opponent(record.CurrentColour);
+}
+
+bool TForm1::ComputerThinking() const {
+    return Computer->Thinking();
 }
 
 void TForm1::ComputerMove(int x, int y) {
-    const std::uint8_t colour = GameState->CurrentColour;
-    const wuziqi::ComputerAnswer answer =
-        wuziqi::ComputerReply(*GameBoard, colour, {x, y}, SearchDepth);
+    const wuziqi::GameRecord& record = *GameState;
+    MoveRequest request{*GameBoard, {}, record.CurrentColour, {x, y}};
+    request.position.SetReporter(nullptr);
+    request.moves.assign(record.MoveHistory.begin(),
+                         record.MoveHistory.begin() + record.HistoryCursor);
+    Computer->RequestMove(std::move(request));
+    ThinkingNotice->start();
+}
+
+void TForm1::ComputerAnswered(const wuziqi::ComputerAnswer& answer) {
+    EndThinking();
     ShowVerdict(answer.verdict);
-    // On a full board the computer has nowhere to play and simply passes.
-    if (answer.point) PlayStone(answer.point->x, answer.point->y, colour);
+    wuziqi::GameRecord& record = *GameState;
+    // On a full board the computer has nowhere to play and passes; the turn goes back anyway.
+    if (answer.point) PlayStone(answer.point->x, answer.point->y, record.CurrentColour);
+    record.CurrentColour = wuziqi::Opponent(record.CurrentColour);
+}
+
+bool TForm1::CancelComputerMove() {
+    if (!ComputerThinking()) return false;
+    Computer->CancelMove();
+    EndThinking();
+    return true;
+}
+
+void TForm1::ShowThinking() {
+    VerdictBeforeThinking = StatusPanels[0]->text();
+    StatusPanels[0]->setText(QStringLiteral("思考中…"));
+    setCursor(Qt::BusyCursor);
+    ThinkingShown = true;
+}
+
+void TForm1::EndThinking() {
+    ThinkingNotice->stop();
+    if (!ThinkingShown) return;
+    // The comment of the last answer stands until the next one replaces it.
+    StatusPanels[0]->setText(VerdictBeforeThinking);
+    unsetCursor();
+    ThinkingShown = false;
 }
 
 void TForm1::Action4Execute() {
     wuziqi::GameRecord& record = *GameState;
-    record.StepBack(1);
-    if (record.GameMode == wuziqi::ModeAgainstComputer) record.StepBack(1);
+    if (CancelComputerMove()) {
+        // The person's stone is still unanswered: taking it back gives the person the move.
+        record.StepBack(1);
+    } else {
+        record.StepBack(1);
+        if (record.GameMode == wuziqi::ModeAgainstComputer) record.StepBack(1);
+    }
     SyncStepCommands();
     RedrawBoard();
 }
 
 void TForm1::Action5Execute() {
+    CancelComputerMove();
     wuziqi::GameRecord& record = *GameState;
     record.StepForward(1);
     if (record.GameMode == wuziqi::ModeAgainstComputer) record.StepForward(1);
@@ -94,6 +136,7 @@ void TForm1::Action5Execute() {
 }
 
 void TForm1::Action8Execute() {
+    CancelComputerMove();
     // The action has flipped its own check mark; ToolButton9 shows it pressed while checked.
     const bool againstComputer = ui->Action8->isChecked();
     GameState->GameMode = againstComputer ? wuziqi::ModeAgainstComputer : wuziqi::ModeTwoPlayers;

@@ -1,15 +1,24 @@
 #include "MainForm.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QResizeEvent>
 #include <QShowEvent>
+#include <QTimer>
 
 #include "About.h"
 #include "AppInfo.h"
+#include "BoardImage.h"
+#include "ComputerPlayer.h"
 #include "GameBoard.h"
 #include "GameTexts.h"
 #include "ui_MainForm.h"
+
+namespace {
+// How many levels deep the computer searches.
+constexpr int SearchDepth = 16;
+}  // namespace
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()) {
     ui->setupUi(this);
@@ -23,11 +32,18 @@ TForm1::~TForm1() {
 void TForm1::FormCreate() {
     ShowMoveNumbers = false;
     ComputerFirst = true;
-    LoadBitmaps();
     GameBoard = std::make_unique<wuziqi::TGameBoard>(this);
     GameState = std::make_unique<wuziqi::GameRecord>(*GameBoard);
     HoverPoint = wuziqi::BoardPoint{3, 3};
     GameState->LastMove = wuziqi::NoLastMove;
+    ui->Image1->SetScene([this] { return Scene(); });
+
+    Computer = new ComputerPlayer(SearchDepth, this);
+    connect(Computer, &GamePlayer::MoveChosen, this, &TForm1::ComputerAnswered);
+    ThinkingNotice = new QTimer(this);
+    ThinkingNotice->setSingleShot(true);
+    ThinkingNotice->setInterval(ThinkingNoticeDelay);
+    connect(ThinkingNotice, &QTimer::timeout, this, &TForm1::ShowThinking);
 
     NameToolbarItems();
     CreateStatusPanels();
@@ -38,12 +54,12 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormDestroy() {
+    // A search still running is stopped and waited for before the game it answers goes.
+    delete Computer;
+    Computer = nullptr;
     if (GameState) GameState->ClearHistory();
     GameState.reset();
     GameBoard.reset();
-    BoardBackground = QImage();
-    WhiteStone = QImage();
-    BlackStone = QImage();
 }
 
 void TForm1::FormShow() {
@@ -60,8 +76,13 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    // Before the first show the layout has not placed the image yet; showEvent fits it then.
-    if (Shown) FormResize();
+    FormResize();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // A reply still being searched is not wanted any more.
+    CancelComputerMove();
+    QMainWindow::closeEvent(event);
 }
 
 void TForm1::ShowMessage(const QString& text) {
@@ -97,8 +118,4 @@ void TForm1::ShowVerdict(wuziqi::Verdict verdict) {
 
 QString TForm1::StatusText(int panel) const {
     return StatusPanels.at(static_cast<std::size_t>(panel))->text();
-}
-
-const QImage& TForm1::Picture() const {
-    return ui->Image1->Picture();
 }

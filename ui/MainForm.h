@@ -9,16 +9,18 @@
 #include <functional>
 #include <memory>
 
+#include "BoardScene.h"
+#include "ComputerReply.h"
 #include "GameRecord.h"
 #include "GameReporter.h"
 #include "Verdict.h"
 
+class GamePlayer;
 class QFileDialog;
 class QFrame;
 class QLabel;
 class QTextBrowser;
 class QTimer;
-class QToolButton;
 class TForm2;
 
 namespace Ui {
@@ -33,7 +35,8 @@ class TXPButton;
 // The main window: the board view, the game controller that runs the game on the game record,
 // and the window shell around them (menus, toolbar, status bar, clock, start panel). Its
 // behaviour is split by job over BoardView.cpp, GameController.cpp, GameClock.cpp and
-// WindowShell.cpp; the model reports to it through GameReporter.
+// WindowShell.cpp; the model reports to it through GameReporter, the computer answers through
+// the GamePlayer interface.
 class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     Q_OBJECT
 
@@ -56,12 +59,12 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
 
     wuziqi::GameRecord& Record() { return *GameState; }
     wuziqi::TGameBoard& Board() { return *GameBoard; }
-    const QImage& Picture() const;
+    // The board image as it is painted, at the given device pixel ratio.
+    QImage Picture(qreal devicePixelRatio = 1.0) const;
     QString StatusText(int panel) const;
 
     // Board view.
     void RedrawBoard();
-    void DrawPointMarker(int column, int row, QRgb colour);
     QRect StoneRect(int column, int row) const;
     bool PixelToPoint(int x, int y, int& column, int& row) const;
     void FormResize();
@@ -69,19 +72,23 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     // Game controller.
     bool PlayStone(int x, int y, std::uint8_t colour);
     void NewGame();
+    // True from the person's stone until the computer's answer is on the board.
+    bool ComputerThinking() const;
 
     // Saved games (SavedGameCommands.cpp): false, after a message box, when nothing was
     // written or loaded.
     bool SaveGameFile(const QString& fileName);
     bool LoadGameFile(const QString& fileName);
 
-    int CellSize = 0;  // pixels per board point, set by every full redraw
+    int CellSize = 0;  // pixels per board point, kept by every full redraw
     wuziqi::BoardPoint HoverPoint{3, 3};
     bool ShowMoveNumbers = false;
     bool ComputerFirst = true;
 
     static constexpr QRgb PointerMarkerColour = 0xFFFF0000;
     static constexpr QRgb LastMoveMarkerColour = 0xFF008000;
+    // How long the computer may think before the window says so.
+    static constexpr int ThinkingNoticeDelay = 150;
 
   public slots:
     void Image1MouseDown(int x, int y);
@@ -109,6 +116,7 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void FormCreate();
@@ -122,23 +130,30 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     void CreateStartPanel();
     wuziqi::TXPButton* CreateRestartButton();
     wuziqi::TXPButton* CreateStartButton(QWidget* panel);
-    void SizeAndCentre();
     void CreateFileDialogs();
     // The file the person picks in a file dialog, or an empty name when it is cancelled.
     QString ChooseGameFile(QFileDialog* dialog);
     void FlipBar(QWidget* bar, bool shown);
 
+    // Window size and place (WindowPlacement.cpp).
+    void SizeAndCentre();
+    void KeepUsableMinimum();
+
     // Board view helpers (BoardView.cpp).
-    void LoadBitmaps();
-    void DrawStone(int column, int row, std::uint8_t colour);
-    void DrawMoveNumber(int column, int row, int number);
-    void RepaintPoint(int column, int row);
+    BoardScene Scene() const;
+    void UpdatePoint(wuziqi::BoardPoint point);
 
     // Mirrors the record's step-command states onto Action4 and Action5.
     void SyncStepCommands();
     // The mode the next play uses: in review, the one Action8's check mark names.
     std::uint8_t PlayMode() const;
+    // Asks the computer for its reply to the person's stone at (x, y).
     void ComputerMove(int x, int y);
+    void ComputerAnswered(const wuziqi::ComputerAnswer& answer);
+    // Drops a pending reply; false when none was pending.
+    bool CancelComputerMove();
+    void ShowThinking();
+    void EndThinking();
 
     void ShowClocks();
     void ShowVerdict(wuziqi::Verdict verdict);
@@ -146,9 +161,10 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<wuziqi::TGameBoard> GameBoard;
     std::unique_ptr<wuziqi::GameRecord> GameState;
-    QImage BoardBackground;
-    QImage WhiteStone;  // transparent where the bitmap is background black
-    QImage BlackStone;
+    GamePlayer* Computer = nullptr;
+    QTimer* ThinkingNotice = nullptr;
+    bool ThinkingShown = false;
+    QString VerdictBeforeThinking;
     QTimer* Timer1 = nullptr;
     std::array<QLabel*, 5> StatusPanels{};
     QFrame* Panel3 = nullptr;

@@ -97,6 +97,8 @@ bool TForm1::LoadGameFile(const QString& fileName) {
         return false;
     }
     const std::size_t count = decoded.moves.size();
+    // The loaded game replaces the one the computer was answering.
+    CancelComputerMove();
     wuziqi::StartReview(*GameState, std::move(decoded.moves));
     SyncStepCommands();
     RedrawBoard();

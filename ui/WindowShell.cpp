@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
@@ -53,14 +54,27 @@ class StatusPanelRow : public QWidget {
     int Used = 0;
 };
 
+// The toolbar's row: 23 x 22 buttons and 20-pixel gaps edge to edge, then the restart button.
 constexpr int ToolBarHeight = 26;
-constexpr int StatusBarHeight = 19;
+constexpr QSize ToolButtonSize(23, 22);
 constexpr int ToolBarGap = 20;
+constexpr QRect RestartButtonPlace(221, 2, 100, 22);
+constexpr int StatusBarHeight = 19;
 constexpr int StatusPanelWidths[] = {100, 50, 200, 200, 50};
-// The board image when the window is created, before the first fit.
-constexpr int ImageWidth = 553;
-constexpr int ImageHeight = 478;
-constexpr int BevelsAroundImage = 12;  // three 2-pixel bevels on each side
+
+// Lays the toolbar's items edge to edge, with no frame, margin or spacing of the style's own.
+class EdgeToEdgeToolBarStyle : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        switch (metric) {
+            case PM_ToolBarItemSpacing:
+            case PM_ToolBarItemMargin:
+            case PM_ToolBarFrameWidth: return 0;
+            default: return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
 
 }  // namespace
 
@@ -69,22 +83,29 @@ void TForm1::NameToolbarItems() {
     static const char* const names[] = {"ToolButton1", "ToolButton8",  "ToolButton2", "ToolButton7",
                                         "ToolButton9", "ToolButton10", "ToolButton5", "ToolButton6",
                                         "ToolButton3", "ToolButton4"};
+    auto* style = new EdgeToEdgeToolBarStyle;
+    style->setParent(ui->ToolBar1);
+    ui->ToolBar1->setStyle(style);
     for (int i = 0; i < items.size() && i < 10; ++i) {
         QWidget* item = ui->ToolBar1->widgetForAction(items[i]);
         if (!item) continue;
         item->setObjectName(QString::fromLatin1(names[i]));
-        if (items[i]->isSeparator()) item->setFixedWidth(ToolBarGap);
+        if (items[i]->isSeparator())
+            item->setFixedWidth(ToolBarGap);
+        else
+            item->setFixedSize(ToolButtonSize);
     }
     ui->ToolBar1->setFixedHeight(ToolBarHeight);
+    // Placed by hand beside the buttons rather than as a toolbar item, so it keeps its place
+    // and never goes into the toolbar's overflow menu.
     XPButton1 = CreateRestartButton();
-    ui->ToolBar1->addWidget(XPButton1);
+    XPButton1->setGeometry(RestartButtonPlace);
 }
 
 wuziqi::TXPButton* TForm1::CreateRestartButton() {
     // Construction gives the toolbar look: gradient, border, 宋体 12 px, window-text colour.
     auto* button = new wuziqi::TXPButton(ui->ToolBar1);
     button->setObjectName(QStringLiteral("XPButton1"));
-    button->setFixedSize(100, 22);
     button->SetCaption(QStringLiteral("重新开局游戏"));
     connect(button, &wuziqi::TXPButton::OnClick, this, &TForm1::XPButton1Click);
     return button;
@@ -165,32 +186,14 @@ void TForm1::ConnectCommands() {
     connect(ui->Action7, &QAction::triggered, this, &TForm1::Action7Execute);
 }
 
-void TForm1::SizeAndCentre() {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    // The client area that gives the board image its first size, 553 x 478; with an ordinary
-    // window frame the outer size comes to about 573 x 589.
-    const int width = ImageWidth + BevelsAroundImage;
-    const int height = ui->MainMenu1->sizeHint().height() + ToolBarHeight + ImageHeight +
-                       BevelsAroundImage + StatusBarHeight;
-    resize(width, height);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect desktop = screen->availableGeometry();
-        move(desktop.center() - QPoint(width / 2, height / 2));
-    }
-}
-
 void TForm1::FlipBar(QWidget* bar, bool shown) {
+    const int barHeight = bar == ui->ToolBar1 ? ToolBarHeight : StatusBarHeight;
     bar->setVisible(shown);
-    if (shown) {
-        // The resize that follows trims the window until the board is square again.
-        resize(width(), height() + 50);
-    } else {
-        // Hiding a bar changes the board area but not the window: fit directly.
-        if (layout()) layout()->activate();
-        FormResize();
-    }
+    KeepUsableMinimum();
+    // The window grows or shrinks by the bar, so the board keeps its size; a maximised or
+    // full-screen window keeps its size and the board takes the room.
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        resize(width(), height() + (shown ? barHeight : -barHeight));
 }
 
 void TForm1::N13Click() {

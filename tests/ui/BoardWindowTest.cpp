@@ -3,9 +3,11 @@
 // exclusive-or markers, move numbers and win messages.
 #include <QLabel>
 #include <QtTest>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "BoardGeometry.h"
 #include "GameBoard.h"
 #include "ReviewStart.h"
 #include "WindowFixture.h"
@@ -161,19 +163,42 @@ class BoardWindowTest : public QObject {
         QCOMPARE(form.Board().GetCell(1, 15), wuziqi::White);
     }
 
-    void theWindowIsFittedToASquareBoardOf16Cells() {
+    // The first size gives the 464 x 464 board of 16 cells of 29; every other size a square
+    // board centred in the image, never below the smallest cell, never outside the window.
+    void theBoardIsASquareCentredInAnyWindowSize() {
         ShownWindow w;
         TForm1& form = *w.form;
-        // Created with a 553 x 478 image, the first show fits it to 464 x 464.
         QCOMPARE(w.image->size(), QSize(464, 464));
+        QCOMPARE(form.CellSize, 29);
         QCOMPARE(form.Picture().size(), QSize(464, 464));
 
-        form.resize(form.width() + 100, form.height() + 37);
-        QCOMPARE(w.image->width(), w.image->height());
-        QCOMPARE(w.image->width() % 16, 0);
-        QCOMPARE(form.CellSize, w.image->width() / 16);
-        QCOMPARE(form.Picture().size(), w.image->size());
-        QCOMPARE(form.Board().GetCell(8, 8), wuziqi::Black);  // a resize keeps the game
+        auto check = [&](const char* what) {
+            QCoreApplication::processEvents();
+            const BoardGeometry board = w.image->Geometry();
+            const QRect square = board.Square();
+            QVERIFY2(board.cell >= BoardImage::SmallestCell, what);
+            QCOMPARE(form.CellSize, board.cell);
+            QVERIFY2(w.image->rect().contains(square), what);
+            const QRect image = w.image->rect();
+            QVERIFY2(
+                std::abs((square.left() - image.left()) - (image.right() - square.right())) <= 1,
+                what);
+            QVERIFY2(
+                std::abs((square.top() - image.top()) - (image.bottom() - square.bottom())) <= 1,
+                what);
+            const QRect inWindow(w.image->mapTo(&form, square.topLeft()), square.size());
+            QVERIFY2(form.rect().contains(inWindow), what);
+            QCOMPARE(form.Board().GetCell(8, 8), wuziqi::Black);  // the game goes on
+        };
+        for (const QSize size : {QSize(476, 150), QSize(150, 476), QSize(200, 200),
+                                 QSize(3000, 2000), QSize(553, 478)}) {
+            form.resize(size);
+            check(qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+        }
+        form.showMaximized();
+        check("maximised");
+        form.showNormal();
+        check("restored");
     }
 
     void markersMovedByThePointerRestoreEveryPixel() {

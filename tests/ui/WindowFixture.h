@@ -13,7 +13,8 @@
 #include "MainForm.h"
 
 // A shown main window whose messages are recorded, never shown in a box, with helpers that
-// click and move the real mouse over the board image at the pixels of board points.
+// click and move the real mouse over the board image at the pixels of board points. A click
+// returns once the computer's answer to it, if any, is on the board.
 struct ShownWindow {
     ShownWindow() : form(std::make_unique<TForm1>()) {
         form->SetMessageRecorder(
@@ -26,11 +27,13 @@ struct ShownWindow {
         return form->findChild<QAction*>(QString::fromLatin1(name));
     }
 
-    QPoint PixelOf(int column, int row) const {
-        return QPoint(column * form->CellSize, row * form->CellSize);
-    }
+    QPoint PixelOf(int column, int row) const { return image->Geometry().Crossing(column, row); }
 
-    void ClickPixel(QPoint pixel) { QTest::mouseClick(image, Qt::LeftButton, {}, pixel); }
+    void ClickPixel(QPoint pixel) {
+        QTest::mouseClick(image, Qt::LeftButton, {}, pixel);
+        WaitForComputer();
+    }
+    void WaitForComputer() { QTRY_VERIFY_WITH_TIMEOUT(!form->ComputerThinking(), 60000); }
     void Click(int column, int row) { ClickPixel(PixelOf(column, row)); }
     // A pointer movement with no button held, delivered to the image as the window system would.
     void MoveTo(QPoint pixel) {

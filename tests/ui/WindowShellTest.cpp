@@ -79,17 +79,26 @@ class WindowShellTest : public QObject {
         }
         QCOMPARE(names, QStringList({"ToolButton1", "ToolButton8", "ToolButton2", "ToolButton7",
                                      "ToolButton9", "ToolButton10", "ToolButton5", "ToolButton6",
-                                     "ToolButton3", "ToolButton4", "XPButton1"}));
+                                     "ToolButton3", "ToolButton4"}));
         for (const char* gap : {"ToolButton7", "ToolButton10", "ToolButton3"}) {
             QCOMPARE(toolBar->findChild<QWidget*>(QLatin1String(gap))->width(), 20);
         }
         QCOMPARE(toolBar->height(), 26);
+        // Edge to edge: the exit button ends where the restart button begins, at 221.
+        QCOMPARE(toolBar->findChild<QWidget*>(QStringLiteral("ToolButton4"))->geometry().right(),
+                 220);
         auto* modeButton = toolBar->findChild<QToolButton*>(QStringLiteral("ToolButton9"));
         QVERIFY(modeButton->isDown() || modeButton->isChecked());
         QCOMPARE(modeButton->toolTip(), QStringLiteral("切换模式"));
 
         auto* restart = toolBar->findChild<wuziqi::TXPButton*>(QStringLiteral("XPButton1"));
-        QCOMPARE(restart->size(), QSize(100, 22));
+        QCOMPARE(restart->geometry(), QRect(221, 2, 100, 22));
+        // The narrowest window still shows it whole, outside any overflow menu.
+        const QSize size = w.form->size();
+        w.form->resize(1, size.height());
+        QVERIFY(restart->isVisible());
+        QVERIFY(toolBar->rect().contains(restart->geometry()));
+        w.form->resize(size);
         QCOMPARE(restart->Caption(), QStringLiteral("重新开局游戏"));
         w.Action("Action8")->trigger();
         QVERIFY(!modeButton->isChecked());
