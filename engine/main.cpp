@@ -16,7 +16,9 @@ using namespace wuziqi::engine;
 
 constexpr std::size_t MaxProtocolLine = 4096;
 constexpr std::size_t MaxAnalyzeLine = 1 << 20;
-// Beyond the game's 16 the search grows fast; 32 keeps a line within seconds.
+// Beyond the game's 16 the search grows fast; 32 keeps a line within seconds. Below 1 the
+// search answers nothing at all and would hand back the last stone's point.
+constexpr int MinDepth = 1;
 constexpr int MaxDepth = 32;
 
 void Print(const std::string& line) {
@@ -28,7 +30,8 @@ void Print(const std::string& line) {
 int Usage() {
     std::fputs(
         "usage: pbrain-wuziqi                      Gomocup protocol on stdin/stdout\n"
-        "       pbrain-wuziqi analyze [--depth N] [--levels] [--reply]\n",
+        "       pbrain-wuziqi analyze [--depth N] [--levels] [--reply]\n"
+        "                                          N from 1 to 32, 16 by default\n",
         stderr);
     return 2;
 }
@@ -59,7 +62,7 @@ int RunAnalyze(int argc, char** argv) {
         } else if (arg == "--reply") {
             options.reply = true;
         } else if (arg == "--depth" && i + 1 < argc) {
-            if (!ParseInt(argv[++i], -MaxDepth, MaxDepth, options.depth)) return Usage();
+            if (!ParseInt(argv[++i], MinDepth, MaxDepth, options.depth)) return Usage();
         } else {
             return Usage();
         }

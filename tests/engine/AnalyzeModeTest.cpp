@@ -60,11 +60,6 @@ TEST(AnalyzeMode, DepthAndLevelsOptions) {
         EXPECT_EQ(Analyze(engine, doubleFour), R"({"x":8,"y":8,"verdict":" "})");
     }
     {
-        EngineProcess engine({"analyze", "--depth", "0"});
-        EXPECT_EQ(Analyze(engine, "3 8,8,2"), R"({"x":8,"y":8,"verdict":""})")
-            << "depth 0 leaves the last point and sets no verdict";
-    }
-    {
         EngineProcess engine({"analyze", "--levels"});
         const std::string answer = Analyze(engine, doubleFour);
         const std::string head = R"({"x":9,"y":8,"verdict":"你赢了! ","levels":[)";
@@ -90,9 +85,13 @@ TEST(AnalyzeMode, DepthAndLevelsOptions) {
     for (const std::vector<std::string>& args : {std::vector<std::string>{"analyze", "--depth"},
                                                  {"analyze", "--depth", "x"},
                                                  {"analyze", "--depth", "33"},
+                                                 {"analyze", "--depth", "0"},
+                                                 {"analyze", "--depth", "-1"},
                                                  {"analyze", "--fast"},
                                                  {"play"}}) {
+        // Below depth 1 the search answers nothing and the last stone's point would come back.
         EngineProcess engine(args);
+        engine.CloseInput();
         EXPECT_EQ(engine.Wait(), 2) << args.back();
     }
 }
