@@ -39,7 +39,8 @@ GomocupSession::GomocupSession() = default;
 
 std::vector<std::string> GomocupSession::Handle(std::string_view line) {
     line = Trim(line);
-    if (readingBoard_) return BoardLine(line);
+    // END is obeyed wherever it comes, a board set-up included.
+    if (readingBoard_ && Upper(line) != "END") return BoardLine(line);
     if (line.empty()) return {};
     const std::size_t space = line.find(' ');
     const std::string command = Upper(line.substr(0, space));

@@ -116,8 +116,12 @@ TEST(GomocupProtocol, TakeBackAndBoardSetUp) {
     EXPECT_EQ(engine.ReadLine(),
               "name=\"pbrain-wuziqi\", version=\"1.0\", author=\"Wuziqi developers\", "
               "country=\"CN\"");
+    // END ends the engine even in the middle of a board set-up.
+    engine.Send("BOARD");
+    engine.Send("7,7,2");
     engine.Send("END");
-    EXPECT_EQ(engine.Wait(), 0);
+    EXPECT_EQ(engine.Wait(5000), 0) << "still running with its input open";
+    EXPECT_EQ(engine.ReadLine(1000), "<eof>") << "END is not a board line";
 }
 
 TEST(GomocupProtocol, BadInputGetsAnErrorAndTheEngineCarriesOn) {
