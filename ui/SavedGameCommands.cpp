@@ -4,10 +4,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "MainForm.h"
 #include "ReviewStart.h"
+#include "SafeFileWriter.h"
 #include "SavedGame.h"
 
 namespace {
@@ -58,14 +58,11 @@ QString TForm1::ChooseGameFile(QFileDialog* dialog) {
 
 bool TForm1::SaveGameFile(const QString& fileName) {
     const std::vector<std::uint8_t> bytes = wuziqi::EncodeSavedGame(GameState->MoveHistory);
-    // QSaveFile writes beside the old file and renames over it only once everything is
-    // written, so a failed save never loses the file it was to replace.
-    QSaveFile file(fileName);
-    const auto size = static_cast<qint64>(bytes.size());
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit()) {
-        ShowMessage(QStringLiteral("Cannot create file \"%1\". %2")
-                        .arg(ShownPath(fileName), file.errorString()));
+    const std::optional<QString> failure = WriteFileSafely(
+        fileName, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (failure) {
+        ShowMessage(
+            QStringLiteral("Cannot create file \"%1\". %2").arg(ShownPath(fileName), *failure));
         return false;
     }
     ShowMessage(QStringLiteral("保存完毕！ 总步数：") +

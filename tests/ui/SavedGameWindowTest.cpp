@@ -1,5 +1,8 @@
 // Save and Open in the real window: the dialogs, the messages, what loading does to the game,
 // and files that are refused with the game left exactly as it was.
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -7,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cstring>
+#include <system_error>
 
 #include "GameBoard.h"
 #include "SavedGame.h"
@@ -166,6 +170,28 @@ class SavedGameWindowTest : public QObject {
         WriteFile(path, QByteArray(100, 'x'));
         QVERIFY(w.form->SaveGameFile(path));
         QCOMPARE(ReadFile(path).size(), 13);  // the opening stone only
+
+        // The disk fills up during the save: here a file size limit of 5 bytes, with the signal
+        // that would end the process ignored, so that the write itself fails.
+        const QByteArray old = ReadFile(path);
+        w.Click(7, 7);
+        rlimit limit{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+        const rlimit small{5, limit.rlim_max};
+        const auto previous = signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool saved = w.form->SaveGameFile(path);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        signal(SIGXFSZ, previous);
+        QVERIFY(!saved);
+        QCOMPARE(ReadFile(path), old);
+        QVERIFY(w.messages.back().rfind("Cannot create file \"", 0) == 0);
+        QVERIFY2(
+            w.messages.back().find(std::generic_category().message(EFBIG)) != std::string::npos,
+            w.messages.back().c_str());
+        QCOMPARE(QDir(directory.path(), QStringLiteral("old.wzq*"))
+                     .entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("old.wzq")});  // no temporary file left behind
     }
 
     void dialogsOfferWzqFilesAndCancelChangesNothing() {
