@@ -39,6 +39,7 @@ DecodedGame DecodeSavedGame(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < Identification.size() ||
         !std::equal(Identification.begin(), Identification.end(), bytes.begin()))
         return Rejected(SavedGameError::NotABoardFile);
+    if (bytes.size() > LargestSavedGameFile) return Rejected(SavedGameError::FileTooLarge);
     if (bytes.size() < HeaderSize) return Rejected(SavedGameError::MissingCount);
 
     std::uint32_t raw = 0;
@@ -68,23 +69,28 @@ DecodedGame DecodeSavedGame(std::span<const std::uint8_t> bytes) {
     return decoded;
 }
 
-std::string DescribeSavedGameError(const DecodedGame& decoded) {
-    const std::string notABoardFile = "不是棋盘文件！";
-    const std::string entry = std::to_string(decoded.badEntry + 1);
-    switch (decoded.error) {
+std::string DescribeSavedGameError(SavedGameError error, int badEntry) {
+    const std::string title = "不是棋盘文件！";
+    const std::string notABoardFile = title + "\n";
+    const std::string entry = std::to_string(badEntry + 1);
+    switch (error) {
         case SavedGameError::None: return {};
-        case SavedGameError::NotABoardFile: return notABoardFile;
-        case SavedGameError::MissingCount: return notABoardFile + "\n文件在步数之前就结束了。";
-        case SavedGameError::NegativeCount: return notABoardFile + "\n文件中的步数是负数。";
+        case SavedGameError::NotARegularFile:
+            return notABoardFile + "这不是普通文件，而是文件夹、管道或设备，没有读取。";
+        case SavedGameError::NotABoardFile: return notABoardFile + "文件开头没有棋盘文件的标识。";
+        case SavedGameError::FileTooLarge:
+            return notABoardFile + "文件超过了棋盘文件的大小上限（" +
+                   std::to_string(LargestSavedGameFile / 1024) + " KB）。";
+        case SavedGameError::MissingCount: return notABoardFile + "文件在步数之前就结束了。";
+        case SavedGameError::NegativeCount: return notABoardFile + "文件中的步数是负数。";
         case SavedGameError::MissingMoves:
-            return notABoardFile + "\n文件中的棋步比记录的步数少，文件不完整。";
-        case SavedGameError::TrailingBytes: return notABoardFile + "\n最后一步之后还有多余的数据。";
-        case SavedGameError::MoveOffBoard:
-            return notABoardFile + "\n第 " + entry + " 步不在棋盘上。";
+            return notABoardFile + "文件中的棋步比记录的步数少，文件不完整。";
+        case SavedGameError::TrailingBytes: return notABoardFile + "最后一步之后还有多余的数据。";
+        case SavedGameError::MoveOffBoard: return notABoardFile + "第 " + entry + " 步不在棋盘上。";
         case SavedGameError::PointTaken:
-            return notABoardFile + "\n第 " + entry + " 步落在已有棋子的位置上。";
+            return notABoardFile + "第 " + entry + " 步落在已有棋子的位置上。";
     }
-    return notABoardFile;
+    return title;
 }
 
 }  // namespace wuziqi

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -15,10 +16,18 @@ namespace wuziqi {
 
 std::vector<std::uint8_t> EncodeSavedGame(std::span<const MoveRecord> moves);
 
+// No saved game comes near this size (a full board is 461 bytes). Readers stop one byte past
+// it, so that a huge file picked by mistake is refused without being loaded into memory.
+constexpr std::size_t LargestSavedGameFile = 64 * 1024;
+
+// Why a file is not taken as a saved game. The first one is found by the reader of the
+// file, the others by DecodeSavedGame.
 enum class SavedGameError {
     None,
-    NotABoardFile,  // the identification is missing or wrong
-    MissingCount,   // the file ends inside the move count
+    NotARegularFile,  // a folder, a pipe, a device: nothing was read from it
+    NotABoardFile,    // the identification is missing or wrong
+    FileTooLarge,     // over LargestSavedGameFile, whatever its count says
+    MissingCount,     // the file ends inside the move count
     NegativeCount,
     MissingMoves,   // the count announces more entries than the file holds
     TrailingBytes,  // bytes follow the last entry
@@ -39,7 +48,8 @@ struct DecodedGame {
 // itself is ever allocated.
 DecodedGame DecodeSavedGame(std::span<const std::uint8_t> bytes);
 
-// The message shown for a rejected file (UTF-8).
-std::string DescribeSavedGameError(const DecodedGame& decoded);
+// The message shown for a rejected file (UTF-8): "不是棋盘文件！" and the reason, naming the
+// rejected entry (from 0) where there is one.
+std::string DescribeSavedGameError(SavedGameError error, int badEntry = -1);
 
 }  // namespace wuziqi

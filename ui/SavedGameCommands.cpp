@@ -1,20 +1,16 @@
 // Save and Open: the file dialogs, writing and reading .wzq files, and what loading does to
 // the game. The format itself lives in the model (SavedGame.h).
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 
 #include "MainForm.h"
 #include "ReviewStart.h"
+#include "SafeFileReader.h"
 #include "SafeFileWriter.h"
 #include "SavedGame.h"
 
 namespace {
-
-// No saved game comes near this size (a full board is 461 bytes); reading stops past it so
-// that a huge file picked by mistake is refused without being loaded into memory.
-constexpr qint64 LargestFileRead = 64 * 1024;
 
 const QString FileFilter = QStringLiteral("*.wzq");
 const QString FileSuffix = QStringLiteral("wzq");
@@ -71,26 +67,29 @@ bool TForm1::SaveGameFile(const QString& fileName) {
 }
 
 bool TForm1::LoadGameFile(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowMessage(QStringLiteral("Cannot open file \"%1\". %2")
-                        .arg(ShownPath(fileName), file.errorString()));
+    // One byte past the largest saved game tells a file over the limit from one just at it.
+    const FileContents file =
+        ReadRegularFile(fileName, static_cast<qint64>(wuziqi::LargestSavedGameFile) + 1);
+    if (file.outcome == FileContents::Outcome::NotRegularFile) {
+        ShowMessage(QString::fromStdString(
+            wuziqi::DescribeSavedGameError(wuziqi::SavedGameError::NotARegularFile)));
         return false;
     }
-    const QByteArray data = file.read(LargestFileRead + 1);
-    if (file.error() != QFileDevice::NoError) {
-        ShowMessage(QStringLiteral("Cannot read file \"%1\". %2")
-                        .arg(ShownPath(fileName), file.errorString()));
+    if (file.outcome != FileContents::Outcome::Read) {
+        const QString text = file.outcome == FileContents::Outcome::CannotOpen
+                                 ? QStringLiteral("Cannot open file \"%1\". %2")
+                                 : QStringLiteral("Cannot read file \"%1\". %2");
+        ShowMessage(text.arg(ShownPath(fileName), file.reason));
         return false;
     }
-    file.close();
 
     // Everything is checked before anything of the current game changes.
-    const auto* first = reinterpret_cast<const std::uint8_t*>(data.constData());
+    const auto* first = reinterpret_cast<const std::uint8_t*>(file.bytes.constData());
     wuziqi::DecodedGame decoded =
-        wuziqi::DecodeSavedGame({first, static_cast<std::size_t>(data.size())});
+        wuziqi::DecodeSavedGame({first, static_cast<std::size_t>(file.bytes.size())});
     if (!decoded.ok()) {
-        ShowMessage(QString::fromStdString(wuziqi::DescribeSavedGameError(decoded)));
+        ShowMessage(QString::fromStdString(
+            wuziqi::DescribeSavedGameError(decoded.error, decoded.badEntry)));
         return false;
     }
     const std::size_t count = decoded.moves.size();

@@ -2,6 +2,8 @@
 // and files that are refused with the game left exactly as it was.
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -124,7 +126,7 @@ class SavedGameWindowTest : public QObject {
             const char* message;
         };
         const Bad files[] = {
-            {"five.wzq", Bytes({5, 'W', 'Z', 'Q', '1', '.', '0', 0, 0, 0, 0}), "不是棋盘文件！"},
+            {"five.wzq", Bytes({5, 'W', 'Z', 'Q', '1', '.', '0', 0, 0, 0, 0}), "不是棋盘文件！\n"},
             {"short.wzq", Bytes({6, 'W', 'Z', 'Q', '1', '.', '0', 1}), "不是棋盘文件！\n"},
             {"negative.wzq", Bytes({6, 'W', 'Z', 'Q', '1', '.', '0', 0xFF, 0xFF, 0xFF, 0xFF}),
              "不是棋盘文件！\n"},
@@ -151,8 +153,39 @@ class SavedGameWindowTest : public QObject {
         QVERIFY(w.messages.back().find("missing.wzq") != std::string::npos);
         QVERIFY(GameSnapshot(w) == before);
 
-        QVERIFY(!w.form->LoadGameFile(directory.path()));  // a folder, not a file
+        // Over the size limit, however well its count matches: a sparse file of nearly 1 GiB.
+        const QString huge = directory.filePath(QStringLiteral("huge.wzq"));
+        WriteFile(huge, Bytes({6, 'W', 'Z', 'Q', '1', '.', '0', 0xFA, 0xFF, 0xFF, 0x1F}));
+        QVERIFY(QFile::resize(huge, 11 + 2 * qint64(0x1FFFFFFA)));
+        QVERIFY(!w.form->LoadGameFile(huge));
+        QCOMPARE(w.messages.back(),
+                 wuziqi::DescribeSavedGameError(wuziqi::SavedGameError::FileTooLarge));
         QVERIFY(GameSnapshot(w) == before);
+    }
+
+    void specialFilesAreRefusedWithoutWaiting() {
+        ShownWindow w;
+        w.Click(7, 7);
+        const GameSnapshot before(w);
+        const QString fifo = directory.filePath(QStringLiteral("pipe.wzq"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        // Opening a pipe with no writer would block for good: end the test instead of hanging.
+        struct Deadline {
+            Deadline() { alarm(30); }
+            ~Deadline() { alarm(0); }
+        } deadline;
+        for (const QString& path :
+             {fifo, QStringLiteral("/dev/null"), QStringLiteral("/dev/zero"), directory.path()}) {
+            QVERIFY2(!w.form->LoadGameFile(path), qPrintable(path));
+            QCOMPARE(w.messages.back(),
+                     wuziqi::DescribeSavedGameError(wuziqi::SavedGameError::NotARegularFile));
+            QVERIFY2(GameSnapshot(w) == before, qPrintable(path));
+        }
+
+        // Saving is refused too: replacing the pipe would swap the special file for a plain one.
+        QVERIFY(!w.form->SaveGameFile(fifo));
+        QVERIFY(w.messages.back().rfind("Cannot create file \"", 0) == 0);
+        QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
     }
 
     void failedSaveSaysSoAndKeepsTheOldFile() {
