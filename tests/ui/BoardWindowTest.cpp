@@ -2,6 +2,7 @@
 // answers, stepping through the moves, the pixel mapping, the fit to a square board, the
 // exclusive-or markers, move numbers and win messages.
 #include <QLabel>
+#include <QScreen>
 #include <QtTest>
 #include <cstdlib>
 #include <string>
@@ -171,6 +172,7 @@ class BoardWindowTest : public QObject {
         QCOMPARE(w.image->size(), QSize(464, 464));
         QCOMPARE(form.CellSize, 29);
         QCOMPARE(form.Picture().size(), QSize(464, 464));
+        QVERIFY(form.screen()->availableGeometry().contains(form.frameGeometry()));
 
         auto check = [&](const char* what) {
             QCoreApplication::processEvents();
