@@ -70,8 +70,10 @@ int ButtonKindGlyphCount(TButtonKind kind) {
     return kind >= bkOK && kind <= bkAll ? 2 : 1;
 }
 
-QString ButtonKindResourcePath(TButtonKind kind) {
-    return QStringLiteral(":/") + QString::fromLatin1(ButtonKindEntry(kind).resourceName).toUpper();
+QString ButtonKindResourcePath(TButtonKind kind, int scale) {
+    const QString path =
+        QStringLiteral(":/") + QString::fromLatin1(ButtonKindEntry(kind).resourceName).toUpper();
+    return scale == 1 ? path : path + QStringLiteral("@%1x").arg(scale);
 }
 
 }  // namespace wuziqi

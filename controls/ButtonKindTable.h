@@ -20,7 +20,8 @@ const TButtonKindEntry& ButtonKindEntry(TButtonKind kind);
 // Cells in the glyph picture of a kind: two for the "XPB..." pictures, one for the others.
 int ButtonKindGlyphCount(TButtonKind kind);
 
-// The resource path of a kind's glyph, ":/XPBOK" and so on.
-QString ButtonKindResourcePath(TButtonKind kind);
+// The resource path of a kind's glyph, ":/XPBOK" and so on; with a scale of 2 or 3 that of the
+// same drawing at that many times the size, ":/XPBOK@2x".
+QString ButtonKindResourcePath(TButtonKind kind, int scale = 1);
 
 }  // namespace wuziqi

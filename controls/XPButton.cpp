@@ -1,14 +1,12 @@
 #include "XPButton.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QDialog>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcutEvent>
-#include <QTimer>
 #include <utility>
 
 #include "ButtonKindTable.h"
@@ -17,52 +15,62 @@ namespace wuziqi {
 
 namespace {
 
-// Shared by every button: one timer watches the highlighted button, so at most one is hot.
-QTimer* g_hoverTimer = nullptr;
-TXPButton* g_hoveredButton = nullptr;
-int g_buttonCount = 0;
+// At most one button shows the hover highlight.
+TXPButton* g_hotButton = nullptr;
 std::function<void(int)> g_helpHandler;
 
 bool IsEnterKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// The same key event with Space for its key: Enter presses a focused button the way Space does.
+QKeyEvent AsSpace(const QKeyEvent& event) {
+    return QKeyEvent(event.type(), Qt::Key_Space, event.modifiers(), QStringLiteral(" "),
+                     event.isAutoRepeat());
+}
+
+// The glyphs of the predefined kinds come drawn at two and three times their size as well.
+QList<QImage> LargerDrawings(TButtonKind kind) {
+    QList<QImage> drawings;
+    for (int scale : {2, 3}) {
+        QImage drawing(ButtonKindResourcePath(kind, scale));
+        if (!drawing.isNull()) drawings.append(drawing);
+    }
+    return drawings;
+}
+
 }  // namespace
 
-TXPButton::TXPButton(QWidget* parent) : QWidget(parent) {
+TXPButton::TXPButton(QWidget* parent) : QAbstractButton(parent) {
     setGeometry(0, 0, 25, 25);
     resize(75, 30);
     QFont buttonFont(QStringLiteral("宋体"));
     buttonFont.setPixelSize(12);
     setFont(buttonFont);
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(true);
+    // The pointer entering, moving over and leaving the button arrives as hover events.
+    setAttribute(Qt::WA_Hover);
     // Every paint erases the whole client area first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-
-    if (g_hoverTimer == nullptr) {
-        g_hoverTimer = new QTimer();
-        g_hoverTimer->setInterval(100);
-        QObject::connect(g_hoverTimer, &QTimer::timeout, &TXPButton::OnHoverTimer);
-    }
-    ++g_buttonCount;
+    connect(this, &QAbstractButton::clicked, this, &TXPButton::Click);
 }
 
 TXPButton::~TXPButton() {
-    StopHoverWatch();
+    if (g_hotButton == this) g_hotButton = nullptr;
     if (watchedWindow_) watchedWindow_->removeEventFilter(this);
-    if (--g_buttonCount == 0) {
-        delete g_hoverTimer;
-        g_hoverTimer = nullptr;
-    }
 }
 
 TXPButton* TXPButton::HoveredButton() {
-    return g_hoveredButton;
+    return g_hotButton;
 }
 
 void TXPButton::SetHelpHandler(std::function<void(int)> handler) {
     g_helpHandler = std::move(handler);
+}
+
+TButtonDrawState TXPButton::DrawState() const {
+    if (!isEnabled()) return TButtonDrawState::Disabled;
+    return isDown() ? TButtonDrawState::Down : TButtonDrawState::Up;
 }
 
 // --- Properties -------------------------------------------------------------------------
@@ -98,12 +106,13 @@ void TXPButton::SetGradientEndColor(TColor color) {
 }
 
 void TXPButton::SetGlyph(const QImage& glyph) {
-    if (!glyph_.isNull() && glyph.cacheKey() == glyph_.cacheKey()) return;
-    glyph_ = glyph;
+    const QImage& own = glyph_.Picture();
+    if (!own.isNull() && glyph.cacheKey() == own.cacheKey()) return;
+    glyph_.Set(glyph);
     // A picture of square cells side by side tells its own cell count; more than four cells
     // is taken as one picture.
-    if (!glyph_.isNull() && glyph_.height() > 0 && glyph_.width() % glyph_.height() == 0) {
-        const int cells = glyph_.width() / glyph_.height();
+    if (!glyph.isNull() && glyph.height() > 0 && glyph.width() % glyph.height() == 0) {
+        const int cells = glyph.width() / glyph.height();
         numGlyphs_ = cells > 4 ? 1 : cells;
     }
     update();
@@ -121,7 +130,7 @@ void TXPButton::SetKind(TButtonKind kind) {
             qWarning("TXPButton: no glyph picture %s", qPrintable(ButtonKindResourcePath(kind)));
             return;
         }
-        glyph_ = picture;
+        glyph_.Set(picture, LargerDrawings(kind));
         SetCaption(QString::fromUtf8(entry.caption));
     }
     kind_ = kind;
@@ -153,10 +162,8 @@ void TXPButton::SetSpacing(int spacing) {
 }
 
 void TXPButton::SetCaption(const QString& caption) {
-    if (caption == caption_) return;
-    caption_ = caption;
-    UpdateAccelerator();
-    update();
+    // The text also makes the "&" accelerator and names the button for screen readers.
+    setText(caption);
 }
 
 void TXPButton::SetColor(TColor color) {
@@ -200,7 +207,7 @@ void TXPButton::ActionChanged() {
 
 void TXPButton::CopyActionImage() {
     const QIcon icon = action_->icon();
-    if (!glyph_.isNull() || icon.isNull()) return;
+    if (!glyph_.Picture().isNull() || icon.isNull()) return;
     const QList<QSize> sizes = icon.availableSizes();
     const QSize size = sizes.isEmpty() ? QSize(16, 16) : sizes.first();
     // Magenta is the bottom-left pixel, so it becomes the transparent colour when painted.
@@ -209,128 +216,82 @@ void TXPButton::CopyActionImage() {
     QPainter painter(&picture);
     icon.paint(&painter, QRect(QPoint(0, 0), size), Qt::AlignCenter, QIcon::Normal);
     painter.end();
-    glyph_ = picture;
+    glyph_.Set(picture);
 }
 
 // --- Hover highlight --------------------------------------------------------------------
 
 void TXPButton::EnterHot() {
     if (!isEnabled() || isHot_) return;
+    if (g_hotButton != nullptr && g_hotButton != this) g_hotButton->LeaveHot();
     isHot_ = true;
+    g_hotButton = this;
     update();
 }
 
 void TXPButton::LeaveHot() {
     // While the left button is held on the button the highlight stays, wherever the pointer is.
     if (!isEnabled() || !isHot_ || isTracking_) return;
+    DropHot();
+}
+
+void TXPButton::DropHot() {
+    if (g_hotButton == this) g_hotButton = nullptr;
+    if (!isHot_) return;
     isHot_ = false;
-    StopHoverWatch();
     update();
 }
 
-void TXPButton::StartHoverWatch() {
-    if (g_hoveredButton) g_hoveredButton->LeaveHot();
-    // No highlight while the application has no active window.
-    if (QApplication::activeWindow() == nullptr) return;
-    g_hoverTimer->stop();
-    g_hoveredButton = this;
-    g_hoverTimer->start();
-    EnterHot();
-}
-
-void TXPButton::StopHoverWatch() {
-    if (g_hoveredButton != this) return;
-    if (g_hoverTimer) g_hoverTimer->stop();
-    g_hoveredButton = nullptr;
-}
-
-void TXPButton::OnHoverTimer() {
-    if (g_hoveredButton) g_hoveredButton->HoverTick();
-}
-
-void TXPButton::HoverTick() {
-    if (!IsUnderPointer(QCursor::pos())) LeaveHot();
-}
-
-bool TXPButton::IsUnderPointer(const QPoint& globalPos) const {
-    // Disabled widgets count too: widgetAt does not skip them.
-    return QApplication::widgetAt(globalPos) == this;
-}
-
-void TXPButton::SyncHotState() {
+void TXPButton::SyncHotState(bool pointedAt) {
     if (!isEnabled()) return;
-    if (IsUnderPointer(QCursor::pos())) {
-        isHot_ = false;
-        // The timer must watch a button that lights up here (after being enabled again, say),
-        // or its highlight would stay on after the pointer has gone.
-        if (g_hoveredButton != this) {
-            StartHoverWatch();
-        } else {
-            EnterHot();
-        }
+    // No highlight while the application has no active window.
+    if ((pointedAt && QApplication::activeWindow() != nullptr) || isTracking_) {
+        EnterHot();
     } else {
-        isHot_ = true;
         LeaveHot();
     }
 }
 
 // --- Mouse ------------------------------------------------------------------------------
 
+bool TXPButton::hitButton(const QPoint& pos) const {
+    // The row just below the client area still counts as on the button.
+    return pos.x() >= 0 && pos.x() < width() && pos.y() >= 0 && pos.y() <= height();
+}
+
 void TXPButton::mousePressEvent(QMouseEvent* event) {
-    QWidget::mousePressEvent(event);
+    // A double click arrives here too, as a second press.
+    QAbstractButton::mousePressEvent(event);
     if (event->button() != Qt::LeftButton || !isEnabled()) return;
-    drawState_ = TButtonDrawState::Down;
     isTracking_ = true;
     setFocus(Qt::MouseFocusReason);
-    update();
-}
-
-void TXPButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    // A double click is just a second press.
-    mousePressEvent(event);
-}
-
-void TXPButton::mouseMoveEvent(QMouseEvent* event) {
-    QWidget::mouseMoveEvent(event);
-    const QPoint global = event->globalPosition().toPoint();
-    if (g_hoveredButton != this && IsUnderPointer(global)) StartHoverWatch();
-    if (isTracking_) {
-        const QPoint p = event->position().toPoint();
-        // The row just below the client area still counts as inside.
-        const bool inside = p.x() >= 0 && p.x() < width() && p.y() >= 0 && p.y() <= height();
-        const TButtonDrawState state = inside ? TButtonDrawState::Down : TButtonDrawState::Up;
-        if (state != drawState_) {
-            drawState_ = state;
-            update();
-        }
-    }
 }
 
 void TXPButton::mouseReleaseEvent(QMouseEvent* event) {
-    QWidget::mouseReleaseEvent(event);
-    if (!isTracking_) return;
-    isTracking_ = false;
-    const QPoint p = event->position().toPoint();
-    const bool inside = p.x() >= 0 && p.x() < width() && p.y() >= 0 && p.y() <= height();
-    drawState_ = TButtonDrawState::Up;
-    isHot_ = false;
-    update();
-    QPointer<TXPButton> self(this);
-    if (inside) {
-        Click();
-    } else {
-        LeaveHot();
+    if (event->button() != Qt::LeftButton || !isTracking_) {
+        QAbstractButton::mouseReleaseEvent(event);
+        return;
     }
-    if (self) SyncHotState();
+    isTracking_ = false;
+    DropHot();
+    QPointer<TXPButton> self(this);
+    // Where the button is let go decides, not where the pointer last moved: released on the
+    // button it clicks, elsewhere the press is dropped.
+    const QPoint at = event->position().toPoint();
+    if (hitButton(at) && !isDown()) setDown(true);
+    QAbstractButton::mouseReleaseEvent(event);
+    // The pointer is where the button was let go; a leave held back during the press may
+    // still be on its way.
+    if (self) SyncHotState(rect().contains(at));
 }
 
 void TXPButton::enterEvent(QEnterEvent* event) {
-    QWidget::enterEvent(event);
+    QAbstractButton::enterEvent(event);
     emit OnMouseEnter(this);
 }
 
 void TXPButton::leaveEvent(QEvent* event) {
-    QWidget::leaveEvent(event);
+    QAbstractButton::leaveEvent(event);
     emit OnMouseLeave(this);
 }
 
@@ -338,7 +299,22 @@ void TXPButton::leaveEvent(QEvent* event) {
 
 void TXPButton::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    if (key != Qt::Key_Space && !IsEnterKey(key)) {
+    if (IsEnterKey(key)) {
+        // The window's routing comes first: a Default button takes Enter before the focused one.
+        if (!event->isAutoRepeat()) {
+            QPointer<TXPButton> self(this);
+            if (RouteDialogKey(window(), key, event->modifiers())) {
+                event->accept();
+                return;
+            }
+            if (!self) return;
+        }
+        QKeyEvent space = AsSpace(*event);
+        QAbstractButton::keyPressEvent(&space);
+        event->setAccepted(space.isAccepted());
+        return;
+    }
+    if (key != Qt::Key_Space) {
         // A button takes no typed characters, so a plain letter is an accelerator of the window
         // (with Alt it comes as a shortcut instead).
         const bool plain = (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
@@ -346,45 +322,24 @@ void TXPButton::keyPressEvent(QKeyEvent* event) {
             event->accept();
             return;
         }
-        QWidget::keyPressEvent(event);
-        return;
     }
-    // The window's routing comes first: a Default button takes Enter before the focused one.
-    if (IsEnterKey(key) && !event->isAutoRepeat()) {
-        QPointer<TXPButton> self(this);
-        if (RouteDialogKey(window(), key, event->modifiers())) {
-            event->accept();
-            return;
-        }
-        if (!self) return;
-    }
-    if (isEnabled() && drawState_ == TButtonDrawState::Up) {
-        drawState_ = TButtonDrawState::Down;
-        update();
-    }
-    event->accept();
+    QAbstractButton::keyPressEvent(event);
 }
 
 void TXPButton::keyReleaseEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (key != Qt::Key_Space && !IsEnterKey(key)) {
-        QWidget::keyReleaseEvent(event);
+    if (!IsEnterKey(event->key())) {
+        QAbstractButton::keyReleaseEvent(event);
         return;
     }
-    // A held key repeats its press; only the real release clicks.
-    if (event->isAutoRepeat()) return;
-    if (isEnabled() && drawState_ == TButtonDrawState::Down) {
-        drawState_ = TButtonDrawState::Up;
-        update();
-        Click();
-    }
+    QKeyEvent space = AsSpace(*event);
+    QAbstractButton::keyReleaseEvent(&space);
+    event->setAccepted(space.isAccepted());
 }
 
 bool TXPButton::DialogKey(int key, Qt::KeyboardModifiers modifiers) {
     if (default_ && IsEnterKey(key) && isEnabled()) {
-        drawState_ = TButtonDrawState::Up;
-        update();
-        Click();
+        setDown(false);
+        click();
         return true;
     }
     const bool modifierHeld =
@@ -392,9 +347,8 @@ bool TXPButton::DialogKey(int key, Qt::KeyboardModifiers modifiers) {
     const bool canFocus =
         isVisible() && isEnabled() && focusPolicy() != Qt::NoFocus && window()->isEnabled();
     if (key == Qt::Key_Escape && cancel_ && !modifierHeld && canFocus) {
-        drawState_ = TButtonDrawState::Up;
-        update();
-        Click();
+        setDown(false);
+        click();
         return true;
     }
     return false;
@@ -424,25 +378,18 @@ bool TXPButton::RouteDialogChar(QWidget* window, int key) {
 }
 
 bool TXPButton::HasAccelerator(int key) const {
-    const QKeySequence accelerator = QKeySequence::mnemonic(caption_);
+    // The button's shortcut is the accelerator of its caption.
+    const QKeySequence accelerator = shortcut();
     return !accelerator.isEmpty() && accelerator[0].key() == key;
 }
 
 bool TXPButton::DialogChar() {
     QWidget* parent = parentWidget();
     if (!isVisible() || !isEnabled() || parent == nullptr || !parent->isVisible()) return false;
-    drawState_ = TButtonDrawState::Up;
+    setDown(false);
     setFocus(Qt::ShortcutFocusReason);
-    update();
-    Click();
+    click();
     return true;
-}
-
-void TXPButton::UpdateAccelerator() {
-    if (acceleratorId_ != 0) releaseShortcut(acceleratorId_);
-    acceleratorId_ = 0;
-    const QKeySequence accelerator = QKeySequence::mnemonic(caption_);
-    if (!accelerator.isEmpty()) acceleratorId_ = grabShortcut(accelerator);
 }
 
 void TXPButton::WatchWindow() {
@@ -456,43 +403,60 @@ void TXPButton::WatchWindow() {
 }
 
 bool TXPButton::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == watchedWindow_ && event->type() == QEvent::KeyPress) {
+    if (watched != watchedWindow_) return QAbstractButton::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if ((IsEnterKey(key->key()) || key->key() == Qt::Key_Escape) &&
             DialogKey(key->key(), key->modifiers())) {
             return true;
         }
     }
-    return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::Enter && isHot_) {
+        // The pointer came into the window anew; if that is not over the button, the leave
+        // it should have had went missing (some platforms send none).
+        const QPointF where = static_cast<QEnterEvent*>(event)->position();
+        if (!rect().contains(mapFrom(watchedWindow_, where.toPoint()))) LeaveHot();
+    }
+    return QAbstractButton::eventFilter(watched, event);
 }
 
 bool TXPButton::event(QEvent* event) {
     switch (event->type()) {
         case QEvent::Shortcut: {
-            auto* shortcut = static_cast<QShortcutEvent*>(event);
-            if (shortcut->shortcutId() == acceleratorId_ && DialogChar()) return true;
-            break;
+            // The accelerator clicks at once; QAbstractButton would first show the button
+            // pressed for a moment. An accelerator two controls share only moves the focus.
+            auto* accelerator = static_cast<QShortcutEvent*>(event);
+            if (accelerator->isAmbiguous() || accelerator->key() != shortcut()) break;
+            DialogChar();
+            return true;
         }
+        case QEvent::HoverEnter:
+        case QEvent::HoverMove:
+            // The highlight comes on at the first movement over the button, but not while the
+            // application has no active window.
+            if (!isHot_ && QApplication::activeWindow() != nullptr) EnterHot();
+            break;
+        case QEvent::HoverLeave: LeaveHot(); break;
         case QEvent::ParentChange: WatchWindow(); break;
         default: break;
     }
-    return QWidget::event(event);
+    return QAbstractButton::event(event);
 }
 
 void TXPButton::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+    QAbstractButton::showEvent(event);
     WatchWindow();
 }
 
 // --- Notifications ----------------------------------------------------------------------
 
 void TXPButton::focusInEvent(QFocusEvent* event) {
-    QWidget::focusInEvent(event);
+    QAbstractButton::focusInEvent(event);
     PaintFocusAtOnce();
 }
 
 void TXPButton::focusOutEvent(QFocusEvent* event) {
-    QWidget::focusOutEvent(event);
+    QAbstractButton::focusOutEvent(event);
     PaintFocusAtOnce();
 }
 
@@ -502,15 +466,14 @@ void TXPButton::PaintFocusAtOnce() {
 }
 
 void TXPButton::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
+    QAbstractButton::changeEvent(event);
     switch (event->type()) {
         case QEvent::EnabledChange:
             if (!isEnabled()) {
-                isHot_ = false;
-                drawState_ = TButtonDrawState::Disabled;
-                StopHoverWatch();
+                isTracking_ = false;
+                DropHot();
             }
-            SyncHotState();
+            SyncHotState(underMouse());
             update();
             break;
         case QEvent::FontChange:
@@ -520,7 +483,7 @@ void TXPButton::changeEvent(QEvent* event) {
 }
 
 void TXPButton::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
+    QAbstractButton::resizeEvent(event);
     if (IsXPStyle(buttonStyle_)) ApplyXPRegion();
 }
 

@@ -1,26 +1,26 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QImage>
 #include <QPointer>
-#include <QWidget>
 #include <functional>
 
 #include "ColorValue.h"
+#include "GlyphPictures.h"
 #include "XPButtonClass.h"
-
-class QTimer;
 
 namespace wuziqi {
 
 // The program's own push button: a gradient, bevelled or XP-like face, an optional glyph and
-// caption, a hover highlight shared with every other button through one 100 ms timer, and
-// clicks from the mouse, Space and Enter, its "&" accelerator and, through the window it sits
-// in, Enter for a Default button and Escape for a Cancel button.
+// caption, a hover highlight on one button at a time, and clicks from the mouse, Space and
+// Enter, its "&" accelerator and, through the window it sits in, Enter for a Default button
+// and Escape for a Cancel button. Pressing, Space, the accelerator and what screen readers
+// see come from QAbstractButton; the caption is its text.
 //
 // Colours keep the Windows convention of ColorValue.h. Handlers receive the button as sender:
 // connect to OnClick, OnMouseEnter and OnMouseLeave.
-class TXPButton : public QWidget {
+class TXPButton : public QAbstractButton {
     Q_OBJECT
     Q_PROPERTY(quint32 BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(bool BorderDraw READ BorderDraw WRITE SetBorderDraw)
@@ -65,7 +65,7 @@ class TXPButton : public QWidget {
     void SetGradientBeginColor(TColor color);
     TColor GradientEndColor() const { return gradientEnd_; }
     void SetGradientEndColor(TColor color);
-    const QImage& Glyph() const { return glyph_; }
+    const QImage& Glyph() const { return glyph_.Picture(); }
     void SetGlyph(const QImage& glyph);
     TButtonKind Kind() const { return kind_; }
     void SetKind(TButtonKind kind);
@@ -79,7 +79,7 @@ class TXPButton : public QWidget {
     void SetNumGlyphs(int count);
     int Spacing() const { return spacing_; }
     void SetSpacing(int spacing);
-    const QString& Caption() const { return caption_; }
+    QString Caption() const { return text(); }
     void SetCaption(const QString& caption);
     TColor Color() const { return color_; }
     void SetColor(TColor color);
@@ -98,8 +98,9 @@ class TXPButton : public QWidget {
     // leaves its modal result on the dialog; the click handler runs as described there.
     void Click();
 
-    // The face the button shows and whether the hover highlight is on.
-    TButtonDrawState DrawState() const { return drawState_; }
+    // The face the button shows, whether the hover highlight is on and whether the left mouse
+    // button went down on it and has not been released.
+    TButtonDrawState DrawState() const;
     bool IsHot() const { return isHot_; }
     bool IsTracking() const { return isTracking_; }
 
@@ -107,7 +108,7 @@ class TXPButton : public QWidget {
     QPoint GlyphOrigin() const { return glyphOrigin_; }
     TRect CaptionRect() const { return captionRect_; }
 
-    // The button the shared hover timer watches, or none.
+    // The button whose hover highlight is on, or none.
     static TXPButton* HoveredButton();
 
     // What shows a help context for bkHelp (the application's help system); without one,
@@ -124,9 +125,8 @@ class TXPButton : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -141,12 +141,8 @@ class TXPButton : public QWidget {
     // Hover highlight.
     void EnterHot();
     void LeaveHot();
-    void StartHoverWatch();
-    void StopHoverWatch();
-    void HoverTick();
-    void SyncHotState();
-    static void OnHoverTimer();
-    bool IsUnderPointer(const QPoint& globalPos) const;
+    void DropHot();
+    void SyncHotState(bool pointedAt);
 
     // Keys the window routes to its buttons, and the accelerator.
     bool DialogKey(int key, Qt::KeyboardModifiers modifiers);
@@ -155,7 +151,6 @@ class TXPButton : public QWidget {
     static bool RouteDialogChar(QWidget* window, int key);
     bool HasAccelerator(int key) const;
     void WatchWindow();
-    void UpdateAccelerator();
 
     void RaiseClick();
     void ActionChanged();
@@ -179,27 +174,24 @@ class TXPButton : public QWidget {
     bool default_ = false;
     TColor gradientBegin_ = clWhite;
     TColor gradientEnd_ = clSilver;
-    QImage glyph_;
+    TGlyphPictures glyph_;
     TButtonKind kind_ = bkCustom;
     TButtonLayout layout_ = blGlyphLeft;
     int margin_ = -1;
     int modalResult_ = 0;
     int numGlyphs_ = 1;
     int spacing_ = 4;
-    QString caption_;
     TColor color_ = clBtnFace;
     TColor fontColor_ = clWindowText;
     bool parentColor_ = false;
     int helpContext_ = 0;
     QPointer<QAction> action_;
 
-    TButtonDrawState drawState_ = TButtonDrawState::Up;
     bool isHot_ = false;
     bool isTracking_ = false;
     QPoint glyphOrigin_;
     TRect captionRect_;
 
-    int acceleratorId_ = 0;
     QPointer<QWidget> watchedWindow_;
 };
 

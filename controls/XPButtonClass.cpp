@@ -6,7 +6,7 @@ namespace wuziqi {
 
 namespace {
 
-TXPPalette g_xpPalette{};
+constexpr TXPPalette kNoXPPalette{};
 
 // Slot values of the three XP styles, as (red, green, blue).
 constexpr TXPPalette kXPBlue = {
@@ -59,17 +59,25 @@ bool IsMaskPixel(const QImage& source, int x, int y, QRgb outline) {
 
 }  // namespace
 
+const TXPPalette& XPPaletteOf(TButtonStyle style) {
+    switch (style) {
+        case bsXPBlue: return kXPBlue;
+        case bsXPArgent: return kXPArgent;
+        case bsXPGreen: return kXPGreen;
+        default: return kNoXPPalette;
+    }
+}
+
+namespace {
+const TXPPalette* g_loadedXPPalette = &kNoXPPalette;
+}  // namespace
+
 const TXPPalette& XPPalette() {
-    return g_xpPalette;
+    return *g_loadedXPPalette;
 }
 
 void LoadXPPalette(TButtonStyle style) {
-    switch (style) {
-        case bsXPBlue: g_xpPalette = kXPBlue; break;
-        case bsXPArgent: g_xpPalette = kXPArgent; break;
-        case bsXPGreen: g_xpPalette = kXPGreen; break;
-        default: break;
-    }
+    if (IsXPStyle(style)) g_loadedXPPalette = &XPPaletteOf(style);
 }
 
 void FillRect(TCanvas canvas, TRect r, TColor color) {
@@ -130,8 +138,7 @@ void DrawXPShading(TCanvas canvas, TRect r, TColor c1, TColor c2, TColor c3, TCo
     FillVerticalGradient(canvas, EdgeStripRect(r, 'R'), c2, c4);
 }
 
-void DrawXPFace(TCanvas canvas, TRect r, TButtonDrawState state) {
-    const TXPPalette& slot = g_xpPalette;
+void DrawXPFace(TCanvas canvas, TRect r, TButtonDrawState state, const TXPPalette& slot) {
     const int l = r.left, t = r.top, rt = r.right, b = r.bottom;
 
     // The outline of a rectangle with 6 x 6 rounded corners, one pixel cut diagonally at each
@@ -166,7 +173,7 @@ void DrawXPFace(TCanvas canvas, TRect r, TButtonDrawState state) {
 }
 
 QImage MakeDisabledGlyph(const QImage& source, TColor outline, TColor back, TColor highlight,
-                         TColor shadow, bool drawHighlight, const QPalette& palette) {
+                         TColor shadow, bool drawHighlight, const QPalette& palette, int step) {
     QImage result(source.size(), QImage::Format_RGB32);
     if (result.isNull()) return result;
     result.fill(ToQColor(back, palette));
@@ -177,8 +184,8 @@ QImage MakeDisabledGlyph(const QImage& source, TColor outline, TColor back, TCol
     if (drawHighlight) {
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
-                if (x + 1 < w && y + 1 < h && IsMaskPixel(source, x, y, outlineRgb)) {
-                    result.setPixel(x + 1, y + 1, highlightRgb);
+                if (x + step < w && y + step < h && IsMaskPixel(source, x, y, outlineRgb)) {
+                    result.setPixel(x + step, y + step, highlightRgb);
                 }
             }
         }

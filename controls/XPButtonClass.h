@@ -107,8 +107,14 @@ struct TCanvas {
     const QPalette& palette;
 };
 
-// The 24 colours the XP styles draw with, from the style loaded last (all zero at start).
+// The 24 colours an XP style draws with.
 using TXPPalette = std::array<TColor, 24>;
+
+// The colours of bsXPBlue, bsXPArgent or bsXPGreen; all zero for the other styles.
+const TXPPalette& XPPaletteOf(TButtonStyle style);
+
+// The table of the XP style loaded last (all zero at start); other styles leave it as it is.
+// Buttons paint with the table of their own style, so they never depend on this one.
 const TXPPalette& XPPalette();
 void LoadXPPalette(TButtonStyle style);
 
@@ -120,12 +126,14 @@ void FillVerticalGradient(TCanvas canvas, TRect r, TColor a, TColor b);
 void DrawBevelFrame(TCanvas canvas, TRect r, TColor first, TColor second, int rings);
 TRect EdgeStripRect(TRect r, char side);
 void DrawXPShading(TCanvas canvas, TRect r, TColor c1, TColor c2, TColor c3, TColor c4, TColor c5);
-void DrawXPFace(TCanvas canvas, TRect r, TButtonDrawState state);
+void DrawXPFace(TCanvas canvas, TRect r, TButtonDrawState state,
+                const TXPPalette& slot = XPPalette());
 
 // The embossed silhouette of the source's pixels in outline colour: highlight one pixel down
-// and right (when asked for), shadow on top, everything else the back colour.
+// and right (when asked for), shadow on top, everything else the back colour. A picture drawn
+// at `step` times the size moves its highlight by `step` pixels, one pixel of the drawing.
 QImage MakeDisabledGlyph(const QImage& source, TColor outline, TColor back, TColor highlight,
-                         TColor shadow, bool drawHighlight, const QPalette& palette);
+                         TColor shadow, bool drawHighlight, const QPalette& palette, int step = 1);
 
 // The dotted focus outline of r: every other pixel of its edge inverted, so that drawing it
 // twice removes it again.

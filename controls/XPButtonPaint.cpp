@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QRegion>
+#include <algorithm>
 
 #include "XPButton.h"
 
@@ -26,30 +27,25 @@ void TXPButton::paintEvent(QPaintEvent* /*event*/) {
     const TRect client{0, 0, width(), height()};
 
     painter.setFont(font());
-    const QPoint offset = drawState_ == TButtonDrawState::Down ? QPoint(1, 1) : QPoint(0, 0);
+    const QPoint offset = DrawState() == TButtonDrawState::Down ? QPoint(1, 1) : QPoint(0, 0);
     LayoutGlyphAndCaption(client, offset);
-    if (!isEnabled()) {
-        drawState_ = TButtonDrawState::Disabled;
-        isTracking_ = false;
-    } else if (drawState_ == TButtonDrawState::Disabled) {
-        drawState_ = TButtonDrawState::Up;
-    }
 
     // What the face leaves unpainted shows the button's colour (nothing for clNone).
     if (const QColor erase = EraseColor(); erase.isValid()) painter.fillRect(rect(), erase);
     PaintFace(canvas, client);
-    if (!glyph_.isNull()) PaintGlyph(painter);
+    if (!glyph_.Picture().isNull()) PaintGlyph(painter);
     PaintCaption(canvas);
     if (hasFocus() && isEnabled() && canDrawFocus_) PaintFocus(canvas);
 }
 
 void TXPButton::LayoutGlyphAndCaption(TRect client, QPoint offset) {
     const int W = client.Width(), H = client.Height();
+    const QImage& glyph = glyph_.Picture();
     const QSize g =
-        glyph_.isNull() ? QSize(0, 0) : QSize(glyph_.width() / numGlyphs_, glyph_.height());
-    const QSize x = caption_.isEmpty() ? QSize(0, 0)
-                                       : QFontMetrics(font()).size(
-                                             Qt::TextSingleLine | Qt::TextShowMnemonic, caption_);
+        glyph.isNull() ? QSize(0, 0) : QSize(glyph.width() / numGlyphs_, glyph.height());
+    const QSize x = text().isEmpty() ? QSize(0, 0)
+                                     : QFontMetrics(font()).size(
+                                           Qt::TextSingleLine | Qt::TextShowMnemonic, text());
     int spacing = spacing_;
     int margin = margin_;
     const bool horizontal = layout_ == blGlyphLeft || layout_ == blGlyphRight;
@@ -100,15 +96,14 @@ void TXPButton::LayoutGlyphAndCaption(TRect client, QPoint offset) {
 }
 
 void TXPButton::PaintFace(TCanvas canvas, TRect client) {
-    const TButtonDrawState state = drawState_;
+    const TButtonDrawState state = DrawState();
     const bool hot = state == TButtonDrawState::Up && isHot_;
 
     if (IsXPStyle(buttonStyle_)) {
         ApplyXPRegion();
-        LoadXPPalette(buttonStyle_);
-        DrawXPFace(canvas, client, state);
+        const TXPPalette& slot = XPPaletteOf(buttonStyle_);
+        DrawXPFace(canvas, client, state, slot);
         if (hot) {
-            const TXPPalette& slot = XPPalette();
             DrawXPShading(canvas, client, slot[6], slot[7], clNone, slot[8], slot[9]);
         }
         return;
@@ -136,52 +131,32 @@ void TXPButton::PaintFace(TCanvas canvas, TRect client) {
 }
 
 void TXPButton::PaintGlyph(QPainter& painter) {
-    const int cells = numGlyphs_;
-    const int w = glyph_.width() / cells;
-    const int h = glyph_.height();
-    if (w <= 0 || h <= 0) return;
-    // The bottom-left pixel of the whole picture is its background.
-    QRgb transparent = glyph_.pixel(0, h - 1);
-
-    // Cell 0 normal, cell 1 disabled, cell 2 pressed; a fourth cell is never shown.
-    int first = 0;
-    if (drawState_ == TButtonDrawState::Disabled && cells >= 2) first = 1;
-    if (drawState_ == TButtonDrawState::Down && cells >= 3) first = 2;
-    const bool lastCell = cells == 1 || first == cells - 1;
-    const int sourceWidth = lastCell ? glyph_.width() - first * w : w;
-    QImage cell = glyph_.copy(first * w, 0, sourceWidth, h);
-    if (cell.width() != w) cell = cell.scaled(w, h);
-
-    if (cells == 1 && drawState_ == TButtonDrawState::Disabled) {
-        cell = MakeDisabledGlyph(cell, clBlack, clBtnFace, clBtnHighlight, clBtnShadow, true,
-                                 palette());
-        transparent = cell.pixel(0, h - 1);
-    }
-
-    QImage masked = cell.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < h; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            if ((line[x] & 0x00FFFFFF) == (transparent & 0x00FFFFFF)) line[x] = 0;
-        }
-    }
-    painter.drawImage(glyphOrigin_, masked);
+    // On a high-density screen the glyph is drawn at device pixels, from the largest drawing
+    // it needs; a painter turned or sheared gets the plain picture.
+    const QTransform toDevice = painter.deviceTransform();
+    const qreal ratio =
+        toDevice.type() <= QTransform::TxScale && qFuzzyCompare(toDevice.m11(), toDevice.m22())
+            ? std::max<qreal>(1.0, toDevice.m11())
+            : 1.0;
+    const QImage cell = glyph_.Cell(numGlyphs_, DrawState(), ratio, palette());
+    if (!cell.isNull()) painter.drawImage(glyphOrigin_, cell);
 }
 
 void TXPButton::PaintCaption(TCanvas canvas) {
-    if (caption_.isEmpty()) return;
+    const QString caption = text();
+    if (caption.isEmpty()) return;
     QPainter& painter = canvas.painter;
     painter.setBrush(Qt::NoBrush);
     const QRect r = ToQRect(captionRect_);
-    if (drawState_ == TButtonDrawState::Disabled) {
+    if (DrawState() == TButtonDrawState::Disabled) {
         // Engraved: the highlight one pixel down and right, the shadow on top.
         painter.setPen(ToQColor(clBtnHighlight, canvas.palette));
-        painter.drawText(r.translated(1, 1), kCaptionFlags, caption_);
+        painter.drawText(r.translated(1, 1), kCaptionFlags, caption);
         painter.setPen(ToQColor(clBtnShadow, canvas.palette));
-        painter.drawText(r, kCaptionFlags, caption_);
+        painter.drawText(r, kCaptionFlags, caption);
     } else {
         painter.setPen(ToQColor(fontColor_, canvas.palette));
-        painter.drawText(r, kCaptionFlags, caption_);
+        painter.drawText(r, kCaptionFlags, caption);
     }
 }
 
@@ -193,7 +168,7 @@ void TXPButton::PaintFocus(TCanvas canvas) {
         return;
     }
     if (!isHot_) {
-        const TXPPalette& slot = XPPalette();
+        const TXPPalette& slot = XPPaletteOf(buttonStyle_);
         DrawXPShading(canvas, client, slot[10], slot[11], clNone, slot[12], slot[13]);
     }
     DrawFocusRect(canvas, client.Inset(2));
