@@ -17,9 +17,14 @@ What it draws:
                                        program icon in 32, 64, 128 and 256 pixels
   resources/glyphs/*.png               the 50 glyphs of the gradient button's predefined
                                        kinds: 16-colour pixel art on a magenta background
+
+The board, the stones, the toolbar images and the glyphs are also drawn at two and three
+times the size for high-density screens, as name@2x.png and name@3x.png beside each picture:
+the same drawing sampled finer, not an enlargement (see drawing_scale below).
 """
 
 import argparse
+import contextlib
 import math
 import os
 import struct
@@ -56,6 +61,36 @@ def write_png(path, width, height, rows, alpha):
 
 def clamp8(v):
     return max(0, min(255, int(round(v))))
+
+
+# ---------------------------------------------------------------------------------------------
+# Drawing scale. Every drawing below is written in the pixels of its 1x picture. Inside
+# drawing_scale(s), grids, masks, canvases, the wood and the stones are made s times larger and
+# sample the same shapes at the centres of their smaller pixels, so a 2x picture is the same
+# drawing at twice the resolution. At scale 1 every sample falls on the 1x pixel itself.
+
+SCALES = (2, 3)
+_scale = 1
+
+
+@contextlib.contextmanager
+def drawing_scale(s):
+    global _scale
+    outer, _scale = _scale, s
+    try:
+        yield
+    finally:
+        _scale = outer
+
+
+def picture_coordinate(v, s):
+    """Where the centre of pixel v of a picture drawn at scale s lies in 1x pixels."""
+    return (v + 0.5) / s - 0.5
+
+
+def picture_pixel(v):
+    """The 1x pixel that pixel v of the current scale lies in."""
+    return v // _scale
 
 
 # ---------------------------------------------------------------------------------------------
@@ -112,8 +147,11 @@ def wood_colour(x, y):
 
 
 def draw_wood():
-    w, h = 200, 199
-    return [[tuple(clamp8(c) for c in wood_colour(x, y)) for x in range(w)] for y in range(h)]
+    s = _scale
+    w, h = 200 * s, 199 * s
+    return [[tuple(clamp8(c) for c in wood_colour(picture_coordinate(x, s),
+                                                   picture_coordinate(y, s)))
+             for x in range(w)] for y in range(h)]
 
 
 # ---------------------------------------------------------------------------------------------
@@ -148,13 +186,15 @@ def stone_shade(dx, dy, white):
 
 
 def draw_stone(white, size=41):
+    s = _scale
     centre = (size - 1) / 2.0
     radius = size / 2.0 - 0.6
     rows = []
-    for y in range(size):
+    for y in range(size * s):
         row = []
-        for x in range(size):
-            dx, dy = (x - centre) / radius, (y - centre) / radius
+        for x in range(size * s):
+            dx = (picture_coordinate(x, s) - centre) / radius
+            dy = (picture_coordinate(y, s) - centre) / radius
             if dx * dx + dy * dy <= 1.0:
                 row.append(stone_shade(dx, dy, white))
             else:
@@ -170,22 +210,28 @@ SUPER = 4  # samples per pixel along each axis
 
 
 class Canvas:
+    """w x h pixels of the 1x picture, w * s x h * s at drawing scale s."""
+
     def __init__(self, w, h):
-        self.w, self.h = w, h
-        self.px = [[(0.0, 0.0, 0.0, 0.0) for _ in range(w)] for _ in range(h)]
+        self.s = _scale
+        self.w, self.h = w * self.s, h * self.s
+        self.px = [[(0.0, 0.0, 0.0, 0.0) for _ in range(self.w)] for _ in range(self.h)]
 
     def fill(self, shape, colour):
-        """shape: (inside(x, y) -> bool, bbox); colour: (r, g, b[, a]) or f(x, y) -> rgba."""
+        """shape: (inside(x, y) -> bool, bbox); colour: (r, g, b[, a]) or f(x, y) -> rgba.
+        Both in 1x pixels."""
         inside, (x0, y0, x1, y1) = shape
-        for py in range(max(0, int(math.floor(y0))), min(self.h, int(math.ceil(y1)) + 1)):
-            for px in range(max(0, int(math.floor(x0))), min(self.w, int(math.ceil(x1)) + 1)):
+        s = self.s
+        for py in range(max(0, int(math.floor(y0 * s))), min(self.h, int(math.ceil(y1 * s)) + 1)):
+            for px in range(max(0, int(math.floor(x0 * s))),
+                            min(self.w, int(math.ceil(x1 * s)) + 1)):
                 hits = 0
                 for sy in range(SUPER):
                     for sx in range(SUPER):
-                        if inside(px + (sx + 0.5) / SUPER, py + (sy + 0.5) / SUPER):
+                        if inside((px + (sx + 0.5) / SUPER) / s, (py + (sy + 0.5) / SUPER) / s):
                             hits += 1
                 if hits:
-                    c = colour(px + 0.5, py + 0.5) if callable(colour) else colour
+                    c = colour((px + 0.5) / s, (py + 0.5) / s) if callable(colour) else colour
                     a = (c[3] / 255.0 if len(c) > 3 else 1.0) * hits / (SUPER * SUPER)
                     self._blend(px, py, c, a)
 
@@ -443,30 +489,80 @@ PALETTE = {
 }
 
 
+def upscale_art(art, s):
+    """Hand-drawn pixel art at s times its size: Scale2x for 2, Scale3x for 3 (the AdvanceMAME
+    enlargers), which round diagonal steps off without making new colours. Around the art is
+    background."""
+    if s == 1:
+        return [list(line) for line in art]
+    h, w = len(art), len(art[0])
+
+    def at(x, y):
+        return art[y][x] if 0 <= x < w and 0 <= y < h else "."
+
+    out = [[None] * (w * s) for _ in range(h * s)]
+    for y in range(h):
+        for x in range(w):
+            a, b, c = at(x - 1, y - 1), at(x, y - 1), at(x + 1, y - 1)
+            d, e, f = at(x - 1, y), at(x, y), at(x + 1, y)
+            g, hh, i = at(x - 1, y + 1), at(x, y + 1), at(x + 1, y + 1)
+            if s == 2:
+                block = [[e, e], [e, e]]
+                if b != hh and d != f:
+                    block = [[d if d == b else e, f if b == f else e],
+                             [d if d == hh else e, f if hh == f else e]]
+            else:
+                block = [[e] * 3 for _ in range(3)]
+                if b != hh and d != f:
+                    block = [
+                        [d if d == b else e,
+                         b if (d == b and e != c) or (b == f and e != a) else e,
+                         f if b == f else e],
+                        [d if (d == b and e != g) or (d == hh and e != a) else e,
+                         e,
+                         f if (b == f and e != i) or (hh == f and e != c) else e],
+                        [d if d == hh else e,
+                         hh if (d == hh and e != i) or (hh == f and e != g) else e,
+                         f if hh == f else e]]
+            for dy in range(s):
+                out[y * s + dy][x * s:x * s + s] = block[dy]
+    return out
+
+
 class Grid:
-    """A w x h grid of palette letters."""
+    """A w x h picture of palette letters; at drawing scale s its cells are w * s x h * s."""
 
     def __init__(self, w=16, h=16):
-        self.w, self.h = w, h
-        self.cells = [["."] * w for _ in range(h)]
+        self.w, self.h, self.s = w, h, _scale
+        self.cells = [["."] * (w * self.s) for _ in range(h * self.s)]
+
+    def _put_cell(self, x, y, ch):
+        if 0 <= x < len(self.cells[0]) and 0 <= y < len(self.cells):
+            self.cells[y][x] = ch
 
     def blit(self, art, ox=0, oy=0, recolour=None):
-        for y, line in enumerate(art):
+        """Hand-drawn art placed at 1x pixel (ox, oy); enlarged by Scale2x or Scale3x."""
+        s = self.s
+        for y, line in enumerate(upscale_art(art, s)):
             for x, ch in enumerate(line):
-                if ch == ".":
-                    continue
-                ch = (recolour or {}).get(ch, ch)
-                if 0 <= x + ox < self.w and 0 <= y + oy < self.h:
-                    self.cells[y + oy][x + ox] = ch
+                if ch != ".":
+                    self._put_cell(x + ox * s, y + oy * s, (recolour or {}).get(ch, ch))
         return self
 
+    def put(self, x, y, ch):
+        """Sets 1x pixel (x, y): s x s cells."""
+        for dy in range(self.s):
+            for dx in range(self.s):
+                self._put_cell(x * self.s + dx, y * self.s + dy, ch)
+
     def paint(self, mask, fill, outline="K"):
-        """Fills a set of (x, y) cells and rings its edge (cells next to the outside) in black."""
+        """Fills a set of (x, y) cells and rings its edge (cells within one 1x pixel of the
+        outside) in black."""
+        steps = [(d * dx, d * dy) for d in range(1, self.s + 1)
+                 for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))]
         for x, y in mask:
-            if 0 <= x < self.w and 0 <= y < self.h:
-                edge = any((x + dx, y + dy) not in mask
-                           for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)))
-                self.cells[y][x] = outline if (edge and outline) else fill
+            edge = any((x + dx, y + dy) not in mask for dx, dy in steps)
+            self._put_cell(x, y, outline if (edge and outline) else fill)
         return self
 
     def rgb_rows(self):
@@ -487,7 +583,10 @@ def art(text, w=None, h=None):
 
 
 def m_cells(test, x0=0, y0=0, x1=15, y1=15):
-    return {(x, y) for y in range(y0, y1 + 1) for x in range(x0, x1 + 1) if test(x, y)}
+    """The cells of 1x pixels x0..x1, y0..y1 whose centres pass the test (in 1x pixels)."""
+    s = _scale
+    return {(x, y) for y in range(y0 * s, (y1 + 1) * s) for x in range(x0 * s, (x1 + 1) * s)
+            if test(picture_coordinate(x, s), picture_coordinate(y, s))}
 
 
 def m_disc(cx, cy, r):
@@ -525,7 +624,14 @@ def m_sector(cx, cy, a0, a1):
 
 
 def mirror(cells):
-    return {(15 - x, y) for x, y in cells}
+    """Left to right across a 16-pixel-wide glyph."""
+    right = 16 * _scale - 1
+    return {(right - x, y) for x, y in cells}
+
+
+def shifted(cells, dx, dy=0):
+    """Moved by dx, dy pixels of the 1x picture."""
+    return {(x + dx * _scale, y + dy * _scale) for x, y in cells}
 
 
 # Small pieces used by several glyphs.
@@ -643,14 +749,14 @@ def cross_mask(lo=2.5, hi=12.5, width=3.6):
 def magnifier(g, cx=6, cy=6, r=4.6):
     g.paint(m_line([(cx + r * 0.6, cy + r * 0.6), (cx + r * 1.55, cy + r * 1.55)], 3.2), "r")
     g.paint(m_disc(cx, cy, r), "C")
-    g.cells[int(cy - r / 2)][int(cx - r / 2)] = "W"
+    g.put(int(cx - r / 2), int(cy - r / 2), "W")
     return g
 
 
 def arc_arrow(right):
     """A curved arrow over the top of a circle, its head pointing down at one end."""
     ring = m_disc(8, 10, 6.8) - m_disc(8, 10, 3.2)
-    ring = {(x, y) for x, y in ring if y <= 10 and x >= 3}
+    ring = {(x, y) for x, y in ring if picture_pixel(y) <= 10 and picture_pixel(x) >= 3}
     head = m_poly([(-0.4, 9.5), (7.4, 9.5), (3.5, 14.6)])
     cells = ring | head
     return mirror(cells) if right else cells
@@ -704,7 +810,7 @@ def g_abort():
     g = Grid().paint(octagon, "R")
     for x in range(3, 13):
         for y in (7, 8):
-            g.cells[y][x] = "W"
+            g.put(x, y, "W")
     return g
 
 
@@ -717,7 +823,7 @@ def g_retry():
 def g_ignore():
     g = Grid().paint(m_rect(6, 9, 9, 15), "G")
     arc = m_disc(8, 10, 6.8) - m_disc(8, 10, 3.6)
-    arc = {(x, y) for x, y in arc if y <= 9 and x <= 12}
+    arc = {(x, y) for x, y in arc if picture_pixel(y) <= 9 and picture_pixel(x) <= 12}
     head = m_poly([(9.5, 9.5), (16, 9.5), (12.6, 14.6)])
     return g.paint(arc | head, "B")
 
@@ -825,7 +931,7 @@ KKKKWWWWWWWWKKK.
 def g_exit():
     g = Grid().paint(m_rect(7, 1, 14, 15), "y")
     g.paint(m_rect(9, 3, 12, 13), "y")
-    g.cells[8][11] = "Y"
+    g.put(11, 8, "Y")
     arrow = m_rect(3, 6, 9, 10) | m_poly([(-0.5, 8), (4.5, 2.5), (4.5, 13.5)])
     return g.paint(arrow, "L")
 
@@ -862,8 +968,8 @@ def g_search():
     g.paint(m_rect(5, 5, 10, 8), "G")
     g.paint(m_disc(4, 11, 3.4), "b")
     g.paint(m_disc(11, 11, 3.4), "b")
-    g.cells[10][3] = "C"
-    g.cells[10][10] = "C"
+    g.put(3, 10, "C")
+    g.put(10, 10, "C")
     return g
 
 
@@ -890,11 +996,11 @@ def g_start():
 
 
 def g_previous():
-    return Grid().paint({(x + 1, y) for x, y in _previous()}, "B")
+    return Grid().paint(shifted(_previous(), 1), "B")
 
 
 def g_next():
-    return Grid().paint({(x - 1, y) for x, y in mirror(_previous())}, "B")
+    return Grid().paint(shifted(mirror(_previous()), -1), "B")
 
 
 def g_end():
@@ -915,9 +1021,9 @@ def g_chart():
     g.paint(m_rect(7, 3, 10, 13), "g")
     g.paint(m_rect(11, 6, 14, 13), "B")
     for y in range(1, 15):
-        g.cells[y][1] = "K"
+        g.put(1, y, "K")
     for x in range(1, 16):
-        g.cells[14][x] = "K"
+        g.put(x, 14, "K")
     return g
 
 
@@ -925,7 +1031,7 @@ def g_design():
     square = m_poly([(1, 0.5), (1, 15.5), (15.5, 15.5)]) - m_poly([(4, 8), (4, 12.5), (8.5, 12.5)])
     g = Grid().paint(square, "Y")
     for y in (4, 7, 10, 13):
-        g.cells[y][2] = "K"
+        g.put(2, y, "K")
     return g
 
 
@@ -944,10 +1050,10 @@ def g_refresh():
 def g_properties():
     g = Grid().blit(PAGE, 2, 1)
     for y in (7, 10, 13):
-        g.cells[y][4] = "B"
-        g.cells[y][5] = "B"
+        g.put(4, y, "B")
+        g.put(5, y, "B")
         for x in range(7, 12):
-            g.cells[y][x] = "G"
+            g.put(x, y, "G")
     return g
 
 
@@ -977,7 +1083,7 @@ def g_account():
     for cy in (12.5, 10, 7.5, 5):
         g.paint(m_ellipse(7.5, cy, 7.0, 2.8), "Y")
     for x in range(6, 10):
-        g.cells[5][x] = "y"
+        g.put(x, 5, "y")
     return g
 
 
@@ -1020,8 +1126,7 @@ def g_tools():
 
 def g_error():
     g = Grid().paint(m_disc(7.5, 7.5, 7.4), "R")
-    for x, y in cross_mask(4.5, 10.5, 2.2):
-        g.cells[y][x] = "W"
+    g.paint(cross_mask(4.5, 10.5, 2.2), "W", None)
     return g
 
 
@@ -1065,18 +1170,22 @@ GLYPHS = [
 
 def two_cell_glyph(picture, cell_h):
     """Normal cell and greyed cell side by side, each 18 wide, the picture inset by one pixel."""
+    s = picture.s
     out = Grid(36, cell_h)
-    out.blit(picture.cells, 1, 1)
+    for y, row in enumerate(picture.cells):
+        for x, ch in enumerate(row):
+            if ch != ".":
+                out.cells[y + s][x + s] = ch
     # The greyed cell: the outline embossed (white below right, grey on top) and the colours
     # faded to light grey, like a disabled toolbar button.
     for y, row in enumerate(picture.cells):
         for x, ch in enumerate(row):
-            if ch == "K" and out.cells[y + 2][x + 20] == ".":
-                out.cells[y + 2][x + 20] = "W"
+            if ch == "K" and out.cells[y + 2 * s][x + 20 * s] == ".":
+                out.cells[y + 2 * s][x + 20 * s] = "W"
     for y, row in enumerate(picture.cells):
         for x, ch in enumerate(row):
             if ch != ".":
-                out.cells[y + 1][x + 19] = {"K": "G", "W": "W"}.get(ch, "S")
+                out.cells[y + s][x + 19 * s] = {"K": "G", "W": "W"}.get(ch, "S")
     return out
 
 
@@ -1134,35 +1243,53 @@ TOOLBAR_ICONS = [
 ICON_SIZES = (32, 64, 128, 256)
 
 
+def write_picture(path, rows, alpha):
+    write_png(path, len(rows[0]), len(rows), rows, alpha)
+
+
+def scaled_name(name, s):
+    return name if s == 1 else "%s@%dx" % (name, s)
+
+
+def write_scaled_pictures(s):
+    """The board, the stones, the toolbar images and the glyphs at drawing scale s; returns
+    the wood, the stones, the toolbar images and the glyphs for the preview sheets."""
+    board = os.path.join(RESOURCES, "board")
+    icons = os.path.join(RESOURCES, "icons")
+    glyph_dir = os.path.join(RESOURCES, "glyphs")
+    with drawing_scale(s):
+        wood = draw_wood()
+        write_picture(os.path.join(board, scaled_name("qipan", s) + ".png"), wood, False)
+        white, black = draw_stone(True), draw_stone(False)
+        write_picture(os.path.join(board, scaled_name("whitechess", s) + ".png"), white, False)
+        write_picture(os.path.join(board, scaled_name("Blackchess", s) + ".png"), black, False)
+
+        toolbar = []
+        for name, func in TOOLBAR_ICONS:
+            rows = func().rows()
+            toolbar.append(rows)
+            write_picture(os.path.join(icons, scaled_name(name, s) + ".png"), rows, True)
+
+        glyphs = []
+        for name, func in GLYPHS:
+            rows = make_glyph(name, func).rgb_rows()
+            glyphs.append(rows)
+            write_picture(os.path.join(glyph_dir, scaled_name(name, s) + ".png"), rows, False)
+    return wood, [white, black], toolbar, glyphs
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--preview", metavar="DIR", help="also write enlarged sheets to DIR")
     args = parser.parse_args()
 
-    board = os.path.join(RESOURCES, "board")
-    wood = draw_wood()
-    write_png(os.path.join(board, "qipan.png"), 200, 199, wood, False)
-    white, black = draw_stone(True), draw_stone(False)
-    write_png(os.path.join(board, "whitechess.png"), 41, 41, white, False)
-    write_png(os.path.join(board, "Blackchess.png"), 41, 41, black, False)
-
+    wood, (white, black), toolbar, glyphs = write_scaled_pictures(1)
     icons = os.path.join(RESOURCES, "icons")
-    toolbar = []
-    for name, func in TOOLBAR_ICONS:
-        rows = func().rows()
-        toolbar.append(rows)
-        write_png(os.path.join(icons, name + ".png"), 16, 16, rows, True)
     program = {}
     for size in ICON_SIZES:
         program[size] = program_icon(size).rows()
         write_png(os.path.join(icons, "wuziqi-%d.png" % size), size, size, program[size], True)
-
-    glyph_dir = os.path.join(RESOURCES, "glyphs")
-    glyphs = []
-    for name, func in GLYPHS:
-        g = make_glyph(name, func)
-        glyphs.append(g.rgb_rows())
-        write_png(os.path.join(glyph_dir, name + ".png"), g.w, g.h, g.rgb_rows(), False)
+    larger = {s: write_scaled_pictures(s) for s in SCALES}
 
     if args.preview:
         os.makedirs(args.preview, exist_ok=True)
@@ -1175,6 +1302,14 @@ def main():
             write_png(os.path.join(args.preview, label + ".png"), w, h, rows, False)
         w, h, rows = sheet([program[256]], 1)
         write_png(os.path.join(args.preview, "program256.png"), w, h, rows, False)
+        # The larger drawings at the size of the 1x sheets, to compare them side by side.
+        for s, (_, stones, toolbar_s, glyphs_s) in larger.items():
+            for label, pictures, factor, columns in (
+                    ("glyphs", glyphs_s, 10, 6), ("toolbar", toolbar_s, 12, 7),
+                    ("stones", stones, 3, 2)):
+                w, h, rows = sheet(pictures, max(1, factor // s), columns=columns)
+                write_png(os.path.join(args.preview, "%s@%dx.png" % (label, s)), w, h, rows,
+                          False)
 
 
 if __name__ == "__main__":

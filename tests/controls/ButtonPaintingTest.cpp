@@ -392,6 +392,36 @@ class ButtonPaintingTest : public QObject {
         QCOMPARE(button->paints, resized);
     }
 
+    void glyphAtRatioTwoComesFromTheLargerDrawing() {
+        const QImage large(QStringLiteral(":/XPBOK@2x"));
+        if (large.isNull()) QSKIP("the glyph pictures are not linked in");
+        // The larger drawing is not the small one magnified, or this would prove nothing.
+        const QImage cell = large.copy(0, 0, 36, 36).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(cell != QImage(QStringLiteral(":/XPBOK"))
+                            .copy(0, 0, 18, 18)
+                            .scaled(36, 36)
+                            .convertToFormat(QImage::Format_RGB32));
+
+        std::unique_ptr<TXPButton> button(new TXPButton);
+        button->setPalette(ClassicPalette());
+        button->SetKind(bkOK);
+        QImage grab(button->size() * 2, QImage::Format_RGB32);
+        grab.setDevicePixelRatio(2);
+        button->render(&grab);
+        const QPoint origin = button->GlyphOrigin() * 2;
+        const QRgb background = cell.pixel(0, 35);
+        int drawn = 0;
+        for (int y = 0; y < 36; ++y) {
+            for (int x = 0; x < 36; ++x) {
+                if (cell.pixel(x, y) == background) continue;
+                QCOMPARE(grab.pixel(origin + QPoint(x, y)), cell.pixel(x, y));
+                ++drawn;
+            }
+        }
+        QVERIFY(drawn > 200);
+        QVERIFY(PixelsOf(grab, background).empty());
+    }
+
   private:
     // The grey of the normal white-to-silver gradient at row y of a button h pixels high.
     static int GreyRowOf(int y, int h) { return 255 + ((192 - 255) * y) / (h - 2); }

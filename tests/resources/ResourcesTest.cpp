@@ -1,6 +1,7 @@
 // Every picture the program loads by name must be bundled with the size the drawing code
 // expects; the stones and glyphs must also keep their transparent colour where it belongs.
 #include <QFile>
+#include <QIcon>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,16 @@ QImage Load(const QString& path) {
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
+// The same drawing at `scale` times the size: ":/qipan@2x", ":/icons/new@3x.png".
+QString Larger(const QString& path, int scale) {
+    const QString suffix = QStringLiteral("@%1x").arg(scale);
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? path + suffix : path.left(dot) + suffix + path.mid(dot);
+}
+
+constexpr int kScales[] = {2, 3};
+const char* const kToolbarNames[] = {"new", "open", "save", "exit", "previous", "next", "mode"};
+
 }  // namespace
 
 class ResourcesTest : public QObject {
@@ -44,7 +55,7 @@ class ResourcesTest : public QObject {
         QTest::newRow("board") << ":/qipan" << QSize(200, 199);
         QTest::newRow("white stone") << ":/whitechess" << QSize(41, 41);
         QTest::newRow("black stone") << ":/Blackchess" << QSize(41, 41);
-        for (const char* name : {"new", "open", "save", "exit", "previous", "next", "mode"}) {
+        for (const char* name : kToolbarNames) {
             QTest::newRow(name) << QString(":/icons/%1.png").arg(name) << QSize(16, 16);
         }
         for (int side : {32, 64, 128, 256}) {
@@ -56,6 +67,18 @@ class ResourcesTest : public QObject {
             QSize size = kind < 10 ? QSize(36, 18) : QSize(16, 16);
             if (name == "XPBALL") size = QSize(36, 19);
             QTest::newRow(qPrintable(name)) << ":/" + name << size;
+        }
+        // High-density screens get every picture but the program icon at 2x and 3x as well.
+        const QList<std::pair<QString, QSize>> rows = {
+            {":/qipan", QSize(200, 199)},    {":/whitechess", QSize(41, 41)},
+            {":/Blackchess", QSize(41, 41)}, {":/icons/new.png", QSize(16, 16)},
+            {":/XPBOK", QSize(36, 18)},      {":/XPBALL", QSize(36, 19)},
+            {":/XPLOAD", QSize(16, 16)}};
+        for (int scale : kScales) {
+            for (const auto& [path, size] : rows) {
+                QTest::newRow(qPrintable(Larger(path, scale)))
+                    << Larger(path, scale) << size * scale;
+            }
         }
     }
 
@@ -69,8 +92,11 @@ class ResourcesTest : public QObject {
 
     void stonesStandOnPureBlack_data() {
         QTest::addColumn<QString>("path");
-        QTest::newRow("white") << ":/whitechess";
-        QTest::newRow("black") << ":/Blackchess";
+        for (const QString path : {":/whitechess", ":/Blackchess"}) {
+            QTest::newRow(qPrintable(path)) << path;
+            for (int scale : kScales)
+                QTest::newRow(qPrintable(Larger(path, scale))) << Larger(path, scale);
+        }
     }
 
     // Black is the transparent colour of the stone pictures: the background must be exactly
@@ -83,11 +109,13 @@ class ResourcesTest : public QObject {
             QCOMPARE(image.pixel(corner), kBlack);
         }
         const QPointF centre(last / 2.0, last / 2.0);
+        const double scale = image.width() / 41.0;  // the larger drawings of the stones
+        const double radius = 17.0 * scale;
         int stonePixels = 0;
         for (int y = 0; y <= last; ++y) {
             for (int x = 0; x <= last; ++x) {
                 const QPointF d = QPointF(x, y) - centre;
-                if (QPointF::dotProduct(d, d) <= 17.0 * 17.0) {
+                if (QPointF::dotProduct(d, d) <= radius * radius) {
                     QVERIFY2(
                         image.pixel(x, y) != kBlack,
                         qPrintable(QString("pure black inside the stone at %1,%2").arg(x).arg(y)));
@@ -95,13 +123,16 @@ class ResourcesTest : public QObject {
                 }
             }
         }
-        QVERIFY(stonePixels > 800);
+        QVERIFY(stonePixels > 800 * scale * scale);
     }
 
     void glyphsAreOpaqueWithAFreeBackground_data() {
         QTest::addColumn<QString>("name");
-        for (const QString& name : kGlyphNames)
+        for (const QString& name : kGlyphNames) {
             QTest::newRow(qPrintable(name)) << name;
+            for (int scale : kScales)
+                QTest::newRow(qPrintable(Larger(name, scale))) << Larger(name, scale);
+        }
     }
 
     // The button draws every pixel of the bottom-left colour transparent, and a disabled
@@ -136,6 +167,21 @@ class ResourcesTest : public QObject {
                     clear += qAlpha(image.pixel(x, y)) == 0;
             }
             QVERIFY2(clear > 0 && clear <= 16 * 16 - 48, name);
+        }
+    }
+
+    // At a device pixel ratio of 2 or 3 (QT_SCALE_FACTOR), QIcon shows the toolbar images from
+    // their larger drawings, found beside them by name.
+    void toolbarIconsUseTheirLargerDrawings() {
+        const int ratio = qRound(qApp->devicePixelRatio());
+        if (ratio < 2) QSKIP("runs at QT_SCALE_FACTOR 2 or 3");
+        for (const char* name : kToolbarNames) {
+            const QString path = QString(":/icons/%1.png").arg(name);
+            const QImage shown = QIcon(path).pixmap(QSize(16, 16), ratio).toImage();
+            const QImage larger(Larger(path, ratio));
+            QCOMPARE(shown.size(), QSize(16, 16) * ratio);
+            constexpr auto premultiplied = QImage::Format_ARGB32_Premultiplied;
+            QCOMPARE(shown.convertToFormat(premultiplied), larger.convertToFormat(premultiplied));
         }
     }
 
