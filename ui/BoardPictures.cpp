@@ -4,22 +4,9 @@
 #include <cmath>
 
 #include "CellState.h"
+#include "GlyphPictures.h"
 
 namespace {
-
-// A copy in which every pixel of the background colour (the colour of the lower-left pixel)
-// is transparent, so a stone is drawn without its square.
-QImage WithTransparentBackground(const QImage& bitmap) {
-    QImage image = bitmap.convertToFormat(QImage::Format_ARGB32);
-    const QRgb background = image.pixel(0, image.height() - 1);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (line[x] == background) line[x] = qRgba(0, 0, 0, 0);
-        }
-    }
-    return image;
-}
 
 const QImage& NoPicture() {
     static const QImage none;
@@ -38,8 +25,10 @@ BoardPictures::Variants BoardPictures::Load(const QString& name, bool transparen
     for (const QString& suffix : {QString(), QStringLiteral("@2x"), QStringLiteral("@3x")}) {
         QImage image(QStringLiteral(":/") + name + suffix);
         if (image.isNull()) continue;
-        variants.push_back(transparentBackground ? WithTransparentBackground(image)
-                                                 : image.convertToFormat(QImage::Format_RGB32));
+        // A stone's background colour (that of its lower-left pixel) becomes transparent.
+        variants.push_back(transparentBackground
+                               ? wuziqi::WithoutColour(image, image.pixel(0, image.height() - 1))
+                               : image.convertToFormat(QImage::Format_RGB32));
     }
     return variants;
 }
