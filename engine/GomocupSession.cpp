@@ -5,6 +5,7 @@
 
 #include "ComputerReply.h"
 #include "NumberParsing.h"
+#include "Version.h"
 
 namespace wuziqi::engine {
 
@@ -71,9 +72,8 @@ std::vector<std::string> GomocupSession::Command(std::string_view command, std::
         return {"OK"};
     }
     if (command == "ABOUT")
-        return {
-            "name=\"pbrain-wuziqi\", version=\"1.0\", author=\"Wuziqi developers\", "
-            "country=\"CN\""};
+        return {std::string("name=\"pbrain-wuziqi\", version=\"") + ProgramVersion +
+                "\", author=\"Wuziqi developers\", country=\"CN\""};
     if (command == "END") {
         finished_ = true;
         return {};

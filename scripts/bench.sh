@@ -3,8 +3,8 @@
 # any arguments go to the benchmark (--positions N, --seed S, --repeat R, --no-check).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh bench
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DWUZIQI_BUILD_GUI=OFF \
-      -DWUZIQI_BUILD_TESTS=OFF -DWUZIQI_BUILD_BENCH=ON
+      -DBUILD_TESTING=OFF -DWUZIQI_BUILD_BENCH=ON
 cmake --build build-bench --parallel "$(nproc)" --target reply_bench step_bench
 exec build-bench/bin/reply_bench "$@"

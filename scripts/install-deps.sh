@@ -1,10 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, only those that are missing.
+# Installs the Debian packages the build needs, only those that are missing; when nothing is
+# missing it asks apt nothing. Usage: install-deps.sh [tests] [bench]
+#   (none)  the game and the engine
+#   tests   also GoogleTest and Google Benchmark (the test build compiles the benchmarks too)
+#   bench   also Google Benchmark
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-tools-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-noto-cjk
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-tools-dev libgl-dev fonts-noto-cjk
           qt6-translations-l10n)
+for extra in "$@"; do
+    case "$extra" in
+        tests) packages+=(libgtest-dev libgmock-dev libbenchmark-dev) ;;
+        bench) packages+=(libbenchmark-dev) ;;
+        *) echo "install-deps.sh: unknown group '$extra' (tests, bench)" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

@@ -4,9 +4,9 @@
 # suite (widget tests run headless).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh tests
 cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DWUZIQI_SANITIZE=ON -DWUZIQI_WERROR=ON \
-      -DWUZIQI_BUILD_BENCH=ON
+      -DBUILD_TESTING=ON -DWUZIQI_BUILD_BENCH=ON
 cmake --build build-tests --parallel "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=abort_on_error=1

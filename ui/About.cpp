@@ -5,6 +5,7 @@
 #include <QShowEvent>
 
 #include "AppInfo.h"
+#include "Version.h"
 #include "ui_About.h"
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TForm2>()) {
@@ -12,9 +13,9 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TForm
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     ui->ProductName->setText(wuziqi::ProductTitle());
-    ui->Version->setText(
-        QStringLiteral("版本 %1\n\n%2")
-            .arg(QStringLiteral(WUZIQI_VERSION), QString::fromLatin1(wuziqi::HomePageAddress)));
+    ui->Version->setText(QStringLiteral("版本 %1\n\n%2")
+                             .arg(QString::fromLatin1(wuziqi::ProgramVersion),
+                                  QString::fromLatin1(wuziqi::HomePageAddress)));
     ui->OKButton->setFocus();
 }
 

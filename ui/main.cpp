@@ -5,11 +5,12 @@
 #include "About.h"
 #include "AppInfo.h"
 #include "MainForm.h"
+#include "Version.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("wuziqi"));
-    QApplication::setApplicationVersion(QStringLiteral(WUZIQI_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(wuziqi::ProgramVersion));
     QApplication::setDesktopFileName(QStringLiteral("wuziqi"));
     wuziqi::UseSongStyleFallbacks();
 

@@ -5,6 +5,7 @@
 
 #include "EngineProcess.h"
 #include "GameBoard.h"
+#include "Version.h"
 
 namespace wuziqi {
 namespace {
@@ -113,9 +114,9 @@ TEST(GomocupProtocol, TakeBackAndBoardSetUp) {
     EXPECT_TRUE(block == "9,7" || block == "5,7") << block;
 
     engine.Send("ABOUT");
-    EXPECT_EQ(engine.ReadLine(),
-              "name=\"pbrain-wuziqi\", version=\"1.0\", author=\"Wuziqi developers\", "
-              "country=\"CN\"");
+    EXPECT_EQ(engine.ReadLine(), std::string("name=\"pbrain-wuziqi\", version=\"") +
+                                     ProgramVersion +
+                                     "\", author=\"Wuziqi developers\", country=\"CN\"");
     // END ends the engine even in the middle of a board set-up.
     engine.Send("BOARD");
     engine.Send("7,7,2");

@@ -7,7 +7,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -15,6 +17,7 @@
 
 #include "About.h"
 #include "GameBoard.h"
+#include "Version.h"
 #include "WindowFixture.h"
 #include "XPButton.h"
 
@@ -36,6 +39,12 @@ QStringList Describe(const QList<QAction*>& actions) {
         lines << line;
     }
     return lines;
+}
+
+// The version number that follows "版本" in a text, or an empty string.
+QString VersionIn(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("版本\\s*([0-9.]*[0-9])"));
+    return pattern.match(text).captured(1);
 }
 
 int PanelWidth(const TForm1& form, int panel) {
@@ -239,6 +248,16 @@ class WindowShellTest : public QObject {
         QCOMPARE(form.Picture(), picture);
         QVERIFY(form.Record().MoveHistory == history);
         QCOMPARE(form.Record().BlackClock, 5);
+    }
+
+    void theStartPageAndTheAboutDialogShowTheProgramsVersion() {
+        const QString version = QString::fromLatin1(wuziqi::ProgramVersion);
+        TForm1 form;
+        QCOMPARE(
+            VersionIn(form.findChild<QTextBrowser*>(QStringLiteral("WebBrowser1"))->toPlainText()),
+            version);
+        TForm2 about;
+        QCOMPARE(VersionIn(about.findChild<QLabel*>(QStringLiteral("Version"))->text()), version);
     }
 
     void theAboutDialogIsAFixedBoxWithItsButtonFocused() {
