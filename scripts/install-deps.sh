@@ -2,7 +2,8 @@
 # Installs the Debian packages the build needs, only those that are missing; when nothing is
 # missing it asks apt nothing. Usage: install-deps.sh [tests] [bench]
 #   (none)  the game and the engine
-#   tests   also GoogleTest and Google Benchmark (the test build compiles the benchmarks too)
+#   tests   also GoogleTest, Google Benchmark (the test build compiles the benchmarks too) and
+#           clang with its sanitizer runtime
 #   bench   also Google Benchmark
 set -euo pipefail
 
@@ -10,7 +11,7 @@ packages=(cmake make g++ pkg-config qt6-base-dev qt6-tools-dev libgl-dev fonts-n
           qt6-translations-l10n)
 for extra in "$@"; do
     case "$extra" in
-        tests) packages+=(libgtest-dev libgmock-dev libbenchmark-dev) ;;
+        tests) packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev) ;;
         bench) packages+=(libbenchmark-dev) ;;
         *) echo "install-deps.sh: unknown group '$extra' (tests, bench)" >&2; exit 2 ;;
     esac

@@ -63,7 +63,7 @@ TEST(ComputerReplyTest, AnswersLateInAGameWhereTheSearchHasNoPoint) {
     for (const std::uint8_t side : {Black, White}) {
         int x = last.x, y = last.y;
         board.ChooseMove(side, x, y, 16);
-        EXPECT_EQ(BoardPoint(x, y), (BoardPoint{0, 0})) << "the search has nothing";
+        EXPECT_EQ((BoardPoint{x, y}), (BoardPoint{0, 0})) << "the search has nothing";
         const ComputerAnswer answer = ComputerReply(board, side, {last.x, last.y}, 16);
         ASSERT_TRUE(answer.point.has_value());
         EXPECT_EQ(board.GetCell(answer.point->x, answer.point->y), Empty);
