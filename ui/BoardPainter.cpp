@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
+#include <QPen>
+#include <algorithm>
 #include <cstdlib>
 
 #include "BoardPictures.h"
@@ -60,6 +62,9 @@ void BoardPainter::Paint(const BoardScene& scene, const QPalette& palette) {
             DrawMoveNumber(move.x, move.y, n, palette.color(QPalette::WindowText));
         }
     }
+    for (const wuziqi::FiveLine& line : scene.fives)
+        DrawFiveLine(line);
+    if (scene.hint) DrawHintMarker(*scene.hint);
 }
 
 void BoardPainter::DrawPointMarker(int column, int row, QRgb colour) {
@@ -115,4 +120,33 @@ void BoardPainter::DrawMoveNumber(int column, int row, int number, const QColor&
     painter.fillRect(box, Qt::white);
     painter.setPen(textColour);
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
+}
+
+void BoardPainter::DrawFiveLine(const wuziqi::FiveLine& line) {
+    // A bold stroke from the first stone's centre to the last one's, over stones and numbers.
+    QPen pen(QColor::fromRgba(FiveLineColour), std::max(3, geometry.cell / 6));
+    pen.setCapStyle(Qt::RoundCap);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(pen);
+    painter.drawLine(geometry.Crossing(line.first.x, line.first.y),
+                     geometry.Crossing(line.last.x, line.last.y));
+    painter.restore();
+}
+
+void BoardPainter::DrawHintMarker(wuziqi::BoardPoint point) {
+    // A ring with a dot in the middle: unlike the corner brackets of the two markers, and it
+    // leaves the grid crossing readable.
+    const QPointF centre = geometry.Crossing(point.x, point.y);
+    const qreal radius = (geometry.cell - 2) * 0.35;
+    const QColor colour = QColor::fromRgba(HintMarkerColour);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, std::max(2, geometry.cell / 10)));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, radius, radius);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(centre, radius / 3, radius / 3);
+    painter.restore();
 }

@@ -11,12 +11,15 @@ class QPalette;
 
 // Draws a whole board scene: the wood stretched over the board square, the pointer and
 // last-move markers in exclusive-or with the wood, the grid and its frame, the stones and the
-// move numbers, in that order. The painter may be scaled for a high-density screen: every
+// move numbers, in that order; then what only some scenes hold: the mark through each line of
+// five and the hint marker. The painter may be scaled for a high-density screen: every
 // coordinate is logical, and the pictures are picked for the painter's device pixel ratio.
 class BoardPainter {
   public:
     static constexpr QRgb PointerMarkerColour = 0xFFFF0000;
     static constexpr QRgb LastMoveMarkerColour = 0xFF008000;
+    static constexpr QRgb FiveLineColour = 0xDCE00000;  // red, a little translucent
+    static constexpr QRgb HintMarkerColour = 0xFF0066FF;
 
     BoardPainter(QPainter& painter, const BoardGeometry& geometry, const BoardPictures& pictures,
                  qreal devicePixelRatio);
@@ -31,6 +34,8 @@ class BoardPainter {
     void DrawGrid();
     void DrawStone(int column, int row, std::uint8_t colour);
     void DrawMoveNumber(int column, int row, int number, const QColor& textColour);
+    void DrawFiveLine(const wuziqi::FiveLine& line);
+    void DrawHintMarker(wuziqi::BoardPoint point);
 
     QPainter& painter;
     BoardGeometry geometry;

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+#include <vector>
+
+#include "FiveLines.h"
 #include "GameRecord.h"
 
 namespace wuziqi {
@@ -13,4 +17,8 @@ struct BoardScene {
     const wuziqi::GameRecord* record = nullptr;
     wuziqi::BoardPoint hover{3, 3};  // the pointer marker (HoverPoint)
     bool showMoveNumbers = false;
+    // Drawn over the stones, and only when present: the lines of five or more on the board and
+    // the point a hint suggests.
+    std::vector<wuziqi::FiveLine> fives;
+    std::optional<wuziqi::BoardPoint> hint;
 };

@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "BoardImage.h"
+#include "FiveLines.h"
 #include "GameBoard.h"
 #include "MainForm.h"
 #include "ui_MainForm.h"
@@ -15,6 +16,8 @@ BoardScene TForm1::Scene() const {
     scene.record = GameState.get();
     scene.hover = HoverPoint;
     scene.showMoveNumbers = ShowMoveNumbers;
+    scene.fives = wuziqi::FindFiveLines(*GameBoard);
+    scene.hint = HintPoint;
     return scene;
 }
 

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QTimer>
 
+#include "ComputerReply.h"
 #include "MainForm.h"
 #include "ui_MainForm.h"
 
@@ -39,7 +40,14 @@ void TForm1::ShowClocks() {
 
 void TForm1::Action9Execute() {
     // The action has flipped its own check mark; the counters carry on where they stood.
-    if (ui->Action9->isChecked()) {
+    ClockFollowsGame();
+}
+
+void TForm1::ClockFollowsGame() {
+    // On a full board no one is to move, so no one's time runs.
+    const bool runs = ui->Action9->isChecked() && wuziqi::NearestEmptyToCentre(*GameBoard);
+    if (runs == Timer1->isActive()) return;
+    if (runs) {
         Timer1->start();
     } else {
         Timer1->stop();

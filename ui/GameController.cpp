@@ -4,7 +4,10 @@
 #include <QAction>
 #include <QLabel>
 #include <QTimer>
+#include <algorithm>
 
+#include "ComputerReply.h"
+#include "FiveLines.h"
 #include "GameBoard.h"
 #include "GamePlayer.h"
 #include "MainForm.h"
@@ -13,17 +16,25 @@
 bool TForm1::PlayStone(int x, int y, std::uint8_t colour) {
     // A winning stone is announced inside Place, before it is set, so the message comes first.
     if (!GameBoard->Place(x, y, static_cast<wuziqi::CellState>(colour))) return false;
+    ClearHint();
     wuziqi::GameRecord& record = *GameState;
     UpdatePoint(record.LastMove);
     record.LastMove = wuziqi::BoardPoint{x, y};
     if (record.GameMode != wuziqi::ModeReview) record.AddMove(x, y);
     SyncStepCommands();
     UpdatePoint(record.LastMove);
+    // The mark through a new line of five reaches beyond the stone's own square.
+    const auto lines = wuziqi::FindFiveLines(*GameBoard);
+    if (std::any_of(lines.begin(), lines.end(), [&](const wuziqi::FiveLine& line) {
+            return line.Contains({x, y});
+        }))
+        RedrawBoard();
     return true;
 }
 
 void TForm1::NewGame() {
     CancelComputerMove();
+    ClearHint();
     wuziqi::GameRecord& record = *GameState;
     // A new game leaves the review of a loaded game first, for the mode Action8 names, so the
     // opening stone is recorded and the history keeps Black on the even entries.
@@ -63,6 +74,8 @@ void TForm1::Image1MouseDown(int x, int y) {
     if (record.GameMode == wuziqi::ModeReview) record.GameMode = PlayMode();
     if (!PlayStone(column, row, record.CurrentColour)) return;
     record.CurrentColour = wuziqi::Opponent(record.CurrentColour);
+    // On a full board the computer is still asked: it passes, and the turn comes back.
+    AnnounceFullBoard();
     if (record.GameMode != wuziqi::ModeAgainstComputer) return;
     ComputerMove(column, row);
 }
@@ -79,6 +92,7 @@ void TForm1::ComputerMove(int x, int y) {
                          record.MoveHistory.begin() + record.HistoryCursor);
     Computer->RequestMove(std::move(request));
     ThinkingNotice->start();
+    SyncHintCommand();
 }
 
 void TForm1::ComputerAnswered(const wuziqi::ComputerAnswer& answer) {
@@ -86,8 +100,10 @@ void TForm1::ComputerAnswered(const wuziqi::ComputerAnswer& answer) {
     ShowVerdict(answer.verdict);
     wuziqi::GameRecord& record = *GameState;
     // On a full board the computer has nowhere to play and passes; the turn goes back anyway.
-    if (answer.point) PlayStone(answer.point->x, answer.point->y, record.CurrentColour);
+    const bool placed =
+        answer.point && PlayStone(answer.point->x, answer.point->y, record.CurrentColour);
     record.CurrentColour = wuziqi::Opponent(record.CurrentColour);
+    if (placed) AnnounceFullBoard();
 }
 
 bool TForm1::CancelComputerMove() {
@@ -106,6 +122,7 @@ void TForm1::ShowThinking() {
 
 void TForm1::EndThinking() {
     ThinkingNotice->stop();
+    SyncHintCommand();
     if (!ThinkingShown) return;
     // The comment of the last answer stands until the next one replaces it.
     StatusPanels[0]->setText(VerdictBeforeThinking);
@@ -123,6 +140,7 @@ void TForm1::Action4Execute() {
         if (record.GameMode == wuziqi::ModeAgainstComputer) record.StepBack(1);
     }
     SyncStepCommands();
+    ClockFollowsGame();
     RedrawBoard();
 }
 
@@ -132,6 +150,7 @@ void TForm1::Action5Execute() {
     record.StepForward(1);
     if (record.GameMode == wuziqi::ModeAgainstComputer) record.StepForward(1);
     SyncStepCommands();
+    ClockFollowsGame();
     RedrawBoard();
 }
 
@@ -166,4 +185,12 @@ std::uint8_t TForm1::PlayMode() const {
 void TForm1::SyncStepCommands() {
     ui->Action4->setEnabled(GameState->Action4Enabled);
     ui->Action5->setEnabled(GameState->Action5Enabled);
+}
+
+void TForm1::AnnounceFullBoard() {
+    // No one is left a point to play: the clock stops and the window says so, once, rather
+    // than passing turns in silence.
+    if (wuziqi::NearestEmptyToCentre(*GameBoard)) return;
+    ClockFollowsGame();
+    ShowMessage(tr("和棋！"));
 }

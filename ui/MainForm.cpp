@@ -40,6 +40,7 @@ void TForm1::FormCreate() {
 
     Computer = new ComputerPlayer(SearchDepth, this);
     connect(Computer, &GamePlayer::MoveChosen, this, &TForm1::ComputerAnswered);
+    Hinter = new ComputerPlayer(SearchDepth, this);
     ThinkingNotice = new QTimer(this);
     ThinkingNotice->setSingleShot(true);
     ThinkingNotice->setInterval(ThinkingNoticeDelay);
@@ -48,8 +49,10 @@ void TForm1::FormCreate() {
     NameToolbarItems();
     CreateStatusPanels();
     CreateStartPanel();
+    CreateHintCommand();
     ConnectCommands();
     CreateFileDialogs();
+    SetUpKeyboard();
     SizeAndCentre();
 }
 
@@ -57,6 +60,8 @@ void TForm1::FormDestroy() {
     // A search still running is stopped and waited for before the game it answers goes.
     delete Computer;
     Computer = nullptr;
+    delete Hinter;
+    Hinter = nullptr;
     if (GameState) GameState->ClearHistory();
     GameState.reset();
     GameBoard.reset();

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "BoardScene.h"
 #include "ComputerReply.h"
@@ -18,6 +19,7 @@
 class GamePlayer;
 class QFileDialog;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QTextBrowser;
 class QTimer;
@@ -90,6 +92,11 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     // How long the computer may think before the window says so.
     static constexpr int ThinkingNoticeDelay = 150;
 
+    // The hint (HintCommand.cpp): the point suggested for the side to move, while it is shown.
+    std::optional<wuziqi::BoardPoint> HintPoint;
+    // True while the hint is being worked out.
+    bool HintThinking() const;
+
   public slots:
     void Image1MouseDown(int x, int y);
     void Image1MouseMove(int x, int y);
@@ -112,11 +119,14 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     void N16Click();
     void XPButton2Click();
     void Timer1Timer();
+    void ActionHintExecute();
 
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Keyboard play (BoardKeyboard.cpp): keys that no focused control uses reach the board.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void FormCreate();
@@ -157,11 +167,28 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
 
     void ShowClocks();
     void ShowVerdict(wuziqi::Verdict verdict);
+    // The clock runs while its mark is set and a point is left to play.
+    void ClockFollowsGame();
+    // After a stone: on a full board the window says it is a draw and the clock stops.
+    void AnnounceFullBoard();
+
+    // The hint (HintCommand.cpp).
+    void CreateHintCommand();
+    void HintAnswered(const wuziqi::ComputerAnswer& answer);
+    // Takes the hint off the board and the status bar, or calls off the one being worked out.
+    void ClearHint();
+    void SyncHintCommand();
+
+    // Keyboard play and the commands' shortcuts (BoardKeyboard.cpp).
+    void SetUpKeyboard();
+    void MoveCursorTo(wuziqi::BoardPoint point);
 
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<wuziqi::TGameBoard> GameBoard;
     std::unique_ptr<wuziqi::GameRecord> GameState;
     GamePlayer* Computer = nullptr;
+    GamePlayer* Hinter = nullptr;
+    std::optional<QString> TextBeforeHint;  // status panel 0 as it was before the hint
     QTimer* ThinkingNotice = nullptr;
     bool ThinkingShown = false;
     QString VerdictBeforeThinking;

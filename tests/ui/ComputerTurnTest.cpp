@@ -46,9 +46,11 @@ class ComputerTurnTest : public QObject {
         ticker.start();
         PressPoint(w, 7, 8);
         QVERIFY(w.form->ComputerThinking());
+        QVERIFY(!w.Action("ActionHint")->isEnabled());  // no hint while it thinks
         w.Click(1, 1);  // refused while it thinks: the board takes no stone
         QCOMPARE(w.form->Board().GetCell(1, 1), wuziqi::Empty);
         QVERIFY(ticksWhileThinking > 0);
+        QVERIFY(w.Action("ActionHint")->isEnabled());
         QCOMPARE(w.form->Record().HistoryCursor, 6);
         QCOMPARE(w.form->Record().CurrentColour, std::uint8_t{wuziqi::Black});
     }

@@ -67,9 +67,9 @@ class WindowShellTest : public QObject {
                               "Action2 退出游戏"}));
         QCOMPARE(Describe(w.form->findChild<QMenu*>(QStringLiteral("N7"))->actions()),
                  QStringList({"N8 显示步数 [ ]", "Action9 启动计时 [ ]", "-",
-                              "Action4 向前一步 disabled", "Action5 向后一步 disabled", "-",
-                              "N10 游戏模式", "N16 电脑先走 [x]", "-", "N13 显示状态栏 [x]",
-                              "N14 显示工具栏 [x]"}));
+                              "Action4 向前一步 disabled", "Action5 向后一步 disabled",
+                              "ActionHint 提示", "-", "N10 游戏模式", "N16 电脑先走 [x]", "-",
+                              "N13 显示状态栏 [x]", "N14 显示工具栏 [x]"}));
         QCOMPARE(Describe(w.form->findChild<QMenu*>(QStringLiteral("N10"))->actions()),
                  QStringList({"N11 人机对战 [x]", "N12 双人对战 [ ]"}));
         QVERIFY(w.Action("N11")->actionGroup()->isExclusive());

@@ -1,0 +1,181 @@
+// What the window offers beyond the rules: the mark through a line of five, the hint, keyboard
+// play with the commands' shortcuts, and the draw on a full board.
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <tuple>
+
+#include "GameBoard.h"
+#include "WindowFixture.h"
+#include "XPButton.h"
+
+using wuziqi::BoardPoint;
+
+namespace {
+
+// The mark is red at the stones' centres, where neither the stone pictures nor the wood are.
+bool Marked(const TForm1& form, std::initializer_list<BoardPoint> points) {
+    const QImage picture = form.Picture();
+    for (BoardPoint p : points) {
+        const QRgb c = picture.pixel(p.x * form.CellSize, p.y * form.CellSize);
+        if (qRed(c) < 150 || qGreen(c) > 90 || qBlue(c) > 90) return false;
+    }
+    return true;
+}
+
+void Key(ShownWindow& w, Qt::Key key, int times = 1) {
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(w.image, key);
+}
+
+}  // namespace
+
+class PlayAidsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void theFiveIsMarkedWhileItsStonesStandAndOnALoadedGame() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        w.Action("Action8")->trigger();  // two players; Black opened at (8, 8)
+        for (BoardPoint p :
+             {BoardPoint{1, 1}, {8, 9}, {2, 1}, {8, 10}, {3, 1}, {8, 11}, {4, 1}, {8, 12}})
+            w.Click(p.x, p.y);
+        const auto five = {BoardPoint{8, 8}, {8, 9}, {8, 10}, {8, 11}, {8, 12}};
+        QVERIFY(Marked(form, five));
+        QVERIFY(!Marked(form, {{4, 1}}));
+        w.Action("Action4")->trigger();
+        QVERIFY(!Marked(form, {{8, 9}}));
+        w.Action("Action5")->trigger();
+        QVERIFY(Marked(form, five));
+
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("five.wzq"));
+        QVERIFY(form.SaveGameFile(file));
+        QVERIFY(form.LoadGameFile(file));
+        for (int step = 1; step < 8; ++step)
+            w.Action("Action5")->trigger();
+        QVERIFY(!Marked(form, {{8, 9}}));
+        w.Action("Action5")->trigger();  // the winning stone
+        QVERIFY(Marked(form, five));
+    }
+
+    void aHintLeavesTheGameAsItWasAndMatchesTheSearch_data() {
+        QTest::addColumn<std::vector<BoardPoint>>("moves");
+        QTest::addColumn<QString>("text");  // told to White, the side to move
+        QTest::newRow("quiet") << std::vector<BoardPoint>{} << " ";
+        QTest::newRow("own four") << std::vector<BoardPoint>{{3, 3}, {1, 15}, {4, 3}, {2, 15},
+                                                             {5, 3}, {4, 15}, {6, 3}, {9, 9}}
+                                  << "你赢了! ";
+        QTest::newRow("opponent's three")
+            << std::vector<BoardPoint>{{1, 1}, {8, 9}, {1, 15}, {8, 10}} << "对方有可能赢哦! ";
+    }
+
+    void aHintLeavesTheGameAsItWasAndMatchesTheSearch() {
+        QFETCH(std::vector<BoardPoint>, moves);
+        QFETCH(QString, text);
+        ShownWindow w;
+        TForm1& form = *w.form;
+        w.Action("Action8")->trigger();
+        for (BoardPoint p : moves)
+            w.Click(p.x, p.y);
+        form.Record().BlackClock = 5;
+        const auto game = [&] {
+            const wuziqi::GameRecord& r = form.Record();
+            const auto* grid = reinterpret_cast<const char*>(form.Board().Grid);
+            return std::tuple(r.MoveHistory, r.HistoryCursor, r.CurrentColour, r.LastMove,
+                              r.BlackClock, r.WhiteClock,
+                              QByteArray(grid, sizeof form.Board().Grid));
+        };
+        const auto before = game();
+        const QImage picture = form.Picture();
+        const QString panel = form.StatusText(0);
+
+        QAction* hint = w.Action("ActionHint");
+        hint->trigger();
+        QVERIFY(!hint->isEnabled());  // while it is worked out
+        QTRY_VERIFY_WITH_TIMEOUT(!form.HintThinking(), 60000);
+        QVERIFY(hint->isEnabled());
+        QVERIFY(game() == before);
+        wuziqi::TGameBoard copy = form.Board();
+        copy.SetReporter(nullptr);
+        BoardPoint expected = form.Record().LastMove;
+        copy.ChooseMove(form.Record().CurrentColour, expected.x, expected.y, 16);
+        QVERIFY(form.HintPoint == expected);
+        QCOMPARE(form.StatusText(0), text);
+        QVERIFY(form.Picture() != picture);  // the marker
+
+        w.Action("N8")->trigger();  // the next command takes it away
+        w.Action("N8")->trigger();
+        QVERIFY(!form.HintPoint);
+        QCOMPARE(form.StatusText(0), panel);
+        QCOMPARE(form.Picture(), picture);
+    }
+
+    void theKeyboardCursorReachesEveryPointAndPlaysLikeAClick() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto* start = form.findChild<wuziqi::TXPButton*>(QStringLiteral("XPButton2"));
+        QCOMPARE(QApplication::focusWidget(), start);
+        Key(w, Qt::Key_Home);  // under the start panel the board takes no keys
+        QVERIFY(form.HoverPoint == (BoardPoint{3, 3}));
+        QTest::keyClick(start, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), w.image);
+
+        Key(w, Qt::Key_Left, 20);
+        Key(w, Qt::Key_Up, 20);  // it stops at the edges
+        QVERIFY(form.HoverPoint == (BoardPoint{1, 1}));
+        for (int row = 1; row <= 15; ++row) {  // to and fro, row by row
+            for (int step = 1; step < 15; ++step) {
+                Key(w, row % 2 ? Qt::Key_Right : Qt::Key_Left);
+                const int column = row % 2 ? 1 + step : 15 - step;
+                QCOMPARE(form.StatusText(1), QStringLiteral("%1 : %2").arg(column).arg(row));
+            }
+            Key(w, Qt::Key_Down);
+        }
+        QVERIFY(form.HoverPoint == (BoardPoint{15, 15}));
+
+        ShownWindow clicked;
+        clicked.Click(15, 15);
+        Key(w, Qt::Key_Space);
+        w.WaitForComputer();
+        QVERIFY(form.Record().MoveHistory == clicked.form->Record().MoveHistory);
+        Key(w, Qt::Key_Return);  // on a taken point, refused as the click is
+        QCOMPARE(w.messages, std::vector<std::string>{" Set Wrong!"});
+        Key(w, Qt::Key_Home);
+        QVERIFY(form.HoverPoint == (BoardPoint{8, 8}));
+    }
+
+    void theCommandsAnswerTheirShortcuts() {
+        ShownWindow w;
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        w.Click(7, 7);
+        QTest::keySequence(w.form.get(), QKeySequence::Undo);
+        QCOMPARE(w.form->Record().HistoryCursor, 1);
+        QTest::keyClick(w.form.get(), Qt::Key_H);
+        QVERIFY(w.form->HintThinking() || w.form->HintPoint);
+    }
+
+    void aFullBoardIsADrawAndStopsTheClock() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        w.Action("Action9")->trigger();
+        // Straight into the grid, unknown to the threat map, so no five is announced.
+        for (int x = 1; x <= 15; ++x) {
+            for (int y = 1; y <= 15; ++y)
+                form.Board().Grid[x][y] = (x + y) % 2 ? wuziqi::Black : wuziqi::White;
+        }
+        form.Board().Grid[1][1] = form.Board().Grid[15][15] = wuziqi::Empty;
+        w.Click(1, 1);  // the computer takes the last point
+        QCOMPARE(form.Board().GetCell(15, 15), wuziqi::Black);
+        QCOMPARE(w.messages, std::vector<std::string>{"和棋！"});
+        auto* clock = form.findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(!clock->isActive());
+        w.Action("Action4")->trigger();
+        QVERIFY(clock->isActive());  // a point is free again
+    }
+};
+
+QTEST_MAIN(PlayAidsTest)
+#include "PlayAidsTest.moc"

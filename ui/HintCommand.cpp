@@ -1,0 +1,98 @@
+// The hint: the built-in computer works out, on its own worker thread, what it would play for
+// the side to move; the window shows that point and the verdict for that side until the next
+// stone or the next command. Nothing of the game changes.
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSet>
+#include <QToolBar>
+
+#include "GameBoard.h"
+#include "GamePlayer.h"
+#include "MainForm.h"
+#include "ui_MainForm.h"
+
+namespace {
+
+// The search's verdict is said by the side it chose for; the hint says it to that side.
+QString HintVerdictText(wuziqi::Verdict verdict) {
+    switch (verdict) {
+        case wuziqi::Verdict::Unchanged:
+        case wuziqi::Verdict::None: return QStringLiteral(" ");
+        case wuziqi::Verdict::IWin: return TForm1::tr("你赢了! ");
+        case wuziqi::Verdict::YouWin: return TForm1::tr("对方赢了! ");
+        case wuziqi::Verdict::YouMightWin: return TForm1::tr("对方有可能赢哦! ");
+        case wuziqi::Verdict::IMightWin: return TForm1::tr("你有可能赢哦! ");
+    }
+    return QStringLiteral(" ");
+}
+
+// Every command of the window: whatever the menus and the toolbar hold.
+QSet<QAction*> Commands(QMenuBar* menuBar, QToolBar* toolBar) {
+    QSet<QAction*> commands;
+    for (QAction* action : toolBar->actions())
+        commands.insert(action);
+    for (QAction* action : menuBar->actions())
+        commands.insert(action);
+    for (QMenu* menu : menuBar->findChildren<QMenu*>()) {
+        for (QAction* action : menu->actions())
+            commands.insert(action);
+    }
+    return commands;
+}
+
+}  // namespace
+
+void TForm1::CreateHintCommand() {
+    // A player of its own, so the hint never stands in the way of the computer's reply.
+    connect(Hinter, &GamePlayer::MoveChosen, this, &TForm1::HintAnswered);
+    connect(ui->ActionHint, &QAction::triggered, this, &TForm1::ActionHintExecute);
+    // Any other command takes the hint away; connected before the commands' own handlers.
+    for (QAction* command : Commands(ui->MainMenu1, ui->ToolBar1)) {
+        if (command != ui->ActionHint && !command->isSeparator() && !command->menu())
+            connect(command, &QAction::triggered, this, &TForm1::ClearHint);
+    }
+}
+
+bool TForm1::HintThinking() const {
+    return Hinter->Thinking();
+}
+
+void TForm1::ActionHintExecute() {
+    ClearHint();
+    if (ComputerThinking()) return;
+    const wuziqi::GameRecord& record = *GameState;
+    MoveRequest request{*GameBoard, {}, record.CurrentColour, record.LastMove};
+    request.position.SetReporter(nullptr);
+    request.moves.assign(record.MoveHistory.begin(),
+                         record.MoveHistory.begin() + record.HistoryCursor);
+    Hinter->RequestMove(std::move(request));
+    SyncHintCommand();
+}
+
+void TForm1::HintAnswered(const wuziqi::ComputerAnswer& answer) {
+    TextBeforeHint = StatusPanels[0]->text();
+    // No point is left on a full board: the hint can only say so.
+    StatusPanels[0]->setText(answer.point ? HintVerdictText(answer.verdict) : tr("和棋！"));
+    HintPoint = answer.point;
+    if (HintPoint) UpdatePoint(*HintPoint);
+    SyncHintCommand();
+}
+
+void TForm1::ClearHint() {
+    if (Hinter->Thinking()) {
+        Hinter->CancelMove();
+        SyncHintCommand();
+        return;
+    }
+    if (!TextBeforeHint) return;
+    StatusPanels[0]->setText(*TextBeforeHint);
+    TextBeforeHint.reset();
+    if (HintPoint) UpdatePoint(*HintPoint);
+    HintPoint.reset();
+}
+
+void TForm1::SyncHintCommand() {
+    ui->ActionHint->setEnabled(!ComputerThinking() && !Hinter->Thinking());
+}
