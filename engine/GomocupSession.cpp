@@ -34,14 +34,26 @@ std::string Wire(int x, int y) {
     return std::to_string(x - 1) + "," + std::to_string(y - 1);
 }
 
+// Commands of other managers that come with lines up to DONE, none of which is played here.
+bool IsUnsupportedBlock(std::string_view command) {
+    return command == "SWAP2BOARD" || command == "YXBOARD";
+}
+
+// The INFO rule bits that ask for something other than five or more in a row.
+constexpr int ExactFive = 1;
+constexpr int Renju = 4;
+constexpr int Caro = 8;
+
 }  // namespace
 
 GomocupSession::GomocupSession() = default;
 
 std::vector<std::string> GomocupSession::Handle(std::string_view line) {
     line = Trim(line);
-    // END is obeyed wherever it comes, a board set-up included.
-    if (readingBoard_ && Upper(line) != "END") return BoardLine(line);
+    // END is obeyed wherever it comes, inside a block of lines too.
+    const bool end = Upper(line) == "END";
+    if (skippingBlock_ && !end) return SkippedLine(line);
+    if (readingBoard_ && !end) return BoardLine(line);
     if (line.empty()) return {};
     const std::size_t space = line.find(' ');
     const std::string command = Upper(line.substr(0, space));
@@ -78,17 +90,45 @@ std::vector<std::string> GomocupSession::Command(std::string_view command, std::
         finished_ = true;
         return {};
     }
-    if (command == "INFO") return {};  // time limits and the like: the search is bounded by depth
+    if (command == "INFO") {
+        // Time limits and the like are ignored: the search is bounded by depth.
+        const std::size_t space = rest.find(' ');
+        int rule = 0;
+        if (space != std::string_view::npos && Upper(rest.substr(0, space)) == "RULE" &&
+            ParseInt(Trim(rest.substr(space + 1)), 0, 1 << 30, rule))
+            rule_ = rule;
+        return {};
+    }
     if (command == "RESTART") {
         board_.Reset();
         started_ = true;
         return {"OK"};
     }
+    if (IsUnsupportedBlock(command)) {
+        // Read up to DONE, so that its lines do not each get an answer of their own.
+        skippingBlock_ = true;
+        skippedAnswer_ = "UNKNOWN " + std::string(command) + " is not supported";
+        return {};
+    }
     if (command != "BEGIN" && command != "TURN" && command != "BOARD" && command != "TAKEBACK")
         return {"UNKNOWN command not understood"};
-    if (!started_) return {"ERROR no game: send START 15 first"};
 
-    if (command == "BEGIN") return {Reply(0, 0)};
+    std::string refusal;
+    if (!started_)
+        refusal = "no game: send START 15 first";
+    else if (command != "TAKEBACK")
+        refusal = RuleRefusal();
+    if (!refusal.empty()) {
+        if (command != "BOARD") return {"ERROR " + refusal};
+        skippingBlock_ = true;
+        skippedAnswer_ = "ERROR " + refusal;
+        return {};
+    }
+
+    if (command == "BEGIN") {
+        if (!BoardEmpty()) return {"ERROR BEGIN opens an empty board: send RESTART first"};
+        return {Reply(0, 0)};
+    }
     if (command == "BOARD") {
         board_.Reset();
         readingBoard_ = true;
@@ -108,6 +148,12 @@ std::vector<std::string> GomocupSession::Command(std::string_view command, std::
     return {"OK"};
 }
 
+std::vector<std::string> GomocupSession::SkippedLine(std::string_view line) {
+    if (Upper(line) != "DONE") return {};
+    skippingBlock_ = false;
+    return {skippedAnswer_};
+}
+
 std::vector<std::string> GomocupSession::BoardLine(std::string_view line) {
     if (Upper(line) == "DONE") {
         readingBoard_ = false;
@@ -116,17 +162,52 @@ std::vector<std::string> GomocupSession::BoardLine(std::string_view line) {
     const auto parts = Split(line, ',');
     int x = 0, y = 0, field = 0;
     if (parts.size() != 3 || !ParseInt(Trim(parts[0]), 0, BoardSize - 1, x) ||
-        !ParseInt(Trim(parts[1]), 0, BoardSize - 1, y) || !ParseInt(Trim(parts[2]), 1, 2, field))
-        return {"ERROR expected x,y,field with field 1 (own) or 2 (opponent), or DONE"};
+        !ParseInt(Trim(parts[1]), 0, BoardSize - 1, y) || !ParseInt(Trim(parts[2]), 1, 3, field))
+        return {
+            "ERROR expected x,y,field with field 1 (own), 2 (opponent) or 3 (winning line), or "
+            "DONE"};
     ++x;
     ++y;
     if (board_.Grid[x][y] != Empty) return {"ERROR that point is taken"};
+    if (field == 3) {
+        PlaceDeadStone(x, y);
+        return {};
+    }
     board_.Place(x, y, field == 1 ? Own : Theirs);
     if (field == 2) {
         boardLastX_ = x;
         boardLastY_ = y;
     }
     return {};
+}
+
+std::string GomocupSession::RuleRefusal() const {
+    std::string asked;
+    for (const auto& [bit, name] :
+         {std::pair{ExactFive, "exactly five"}, {Renju, "renju"}, {Caro, "caro"}}) {
+        if (!(rule_ & bit)) continue;
+        if (!asked.empty()) asked += ", ";
+        asked += name;
+    }
+    if (asked.empty()) return {};
+    return "rule " + std::to_string(rule_) + " (" + asked +
+           ") is not supported: this engine plays freestyle, five or more in a row wins";
+}
+
+bool GomocupSession::BoardEmpty() const {
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y)
+            if (board_.Grid[x][y] != Empty) return false;
+    return true;
+}
+
+void GomocupSession::PlaceDeadStone(int x, int y) {
+    board_.Grid[x][y] = Border;
+    // Every line is marked again, so that no window through the dead stone stays open.
+    board_.Levels.Clear();
+    for (int px = 1; px <= BoardSize; ++px)
+        for (int py = 1; py <= BoardSize; ++py)
+            if (board_.Grid[px][py] != Border) board_.UpdateLines(px, py);
 }
 
 std::string GomocupSession::Reply(int lastX, int lastY) {

@@ -24,14 +24,24 @@ class GomocupSession {
   private:
     std::vector<std::string> Command(std::string_view command, std::string_view rest);
     std::vector<std::string> BoardLine(std::string_view line);
+    std::vector<std::string> SkippedLine(std::string_view line);
     std::string Reply(int lastX, int lastY);
     bool ParsePoint(std::string_view text, int& x, int& y) const;
+    // Why the rule the manager asked for cannot be played; empty for freestyle.
+    std::string RuleRefusal() const;
+    bool BoardEmpty() const;
+    // A stone of a finished winning line blocks both colours, as the board's edge does.
+    void PlaceDeadStone(int x, int y);
 
     TGameBoard board_;
     bool started_ = false;
     bool readingBoard_ = false;
     bool finished_ = false;
     int boardLastX_ = 0, boardLastY_ = 0;
+    int rule_ = 0;  // the INFO rule bits
+    // A block of lines up to DONE that is read but not played; its one answer comes at DONE.
+    bool skippingBlock_ = false;
+    std::string skippedAnswer_;
 };
 
 }  // namespace wuziqi::engine

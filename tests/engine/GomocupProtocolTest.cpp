@@ -157,7 +157,7 @@ TEST(GomocupProtocol, BadInputGetsAnErrorAndTheEngineCarriesOn) {
 
     // A bad board line is reported and the set-up goes on.
     engine.Send("BOARD");
-    answerStartsWith("7,7,3", "ERROR");
+    answerStartsWith("7,7,4", "ERROR");
     answerStartsWith("7,7", "ERROR");
     engine.Send("7,7,2");
     answerStartsWith("7,7,1", "ERROR");
@@ -168,6 +168,59 @@ TEST(GomocupProtocol, BadInputGetsAnErrorAndTheEngineCarriesOn) {
     // End of input ends the engine as END would.
     engine.CloseInput();
     EXPECT_EQ(engine.Wait(), 0);
+}
+
+// What other managers send: blocks the engine does not play, BEGIN out of place, rules
+// other than freestyle, and the dead stones of a continuous game.
+TEST(GomocupProtocol, ManagersExtensionsGetOneClearAnswer) {
+    EngineProcess engine;
+    ASSERT_TRUE(engine.Started());
+    auto send = [&](std::initializer_list<const char*> lines) {
+        for (const char* line : lines)
+            engine.Send(line);
+        return engine.ReadLine();
+    };
+    auto startsWith = [](const std::string& text, const std::string& prefix) {
+        return text.rfind(prefix, 0) == 0;
+    };
+    ASSERT_EQ(send({"START 15"}), "OK");
+
+    // A block it does not play is read to its DONE and answered once; ABOUT then answers
+    // its own line, so nothing else was said in between.
+    EXPECT_TRUE(startsWith(send({"SWAP2BOARD", "7,7", "8,7", "9,9", "DONE"}), "UNKNOWN"));
+    EXPECT_TRUE(startsWith(send({"YXBOARD", "7,7,1", "DONE"}), "UNKNOWN"));
+    EXPECT_TRUE(startsWith(send({"ABOUT"}), "name="));
+
+    EXPECT_EQ(send({"BEGIN"}), "7,7");
+    EXPECT_TRUE(startsWith(send({"BEGIN"}), "ERROR")) << "BEGIN in the middle of a game";
+    EXPECT_EQ(send({"RESTART"}), "OK");
+    EXPECT_EQ(send({"BEGIN"}), "7,7");
+
+    // Exact five, renju and caro are refused, at BOARD once its block is read; the
+    // continuous-game bit alone is played.
+    for (const char* rule : {"1", "4", "8", "6"}) {
+        SCOPED_TRACE(rule);
+        EXPECT_EQ(send({"RESTART"}), "OK");
+        engine.Send(std::string("INFO rule ") + rule);
+        const std::string begin = send({"BEGIN"});
+        EXPECT_TRUE(startsWith(begin, "ERROR")) << begin;
+        EXPECT_NE(begin.find("freestyle"), std::string::npos) << "the reason: " << begin;
+        EXPECT_TRUE(startsWith(send({"TURN 3,3"}), "ERROR"));
+        EXPECT_TRUE(startsWith(send({"BOARD", "3,3,2", "4,4,1", "DONE"}), "ERROR"));
+    }
+    engine.Send("INFO rule 2");
+    EXPECT_EQ(send({"RESTART"}), "OK");
+    EXPECT_EQ(send({"BEGIN"}), "7,7");
+
+    // The opponent's four on row 5 is closed at 9,5 by a stone of a finished line, so the
+    // one point that stops it is 4,5; a dead stone's point counts as taken.
+    EXPECT_EQ(send({"RESTART"}), "OK");
+    EXPECT_EQ(send({"BOARD", "5,5,2", "6,5,2", "7,5,2", "8,5,2", "9,5,3", "0,0,1", "0,2,1", "0,4,1",
+                    "DONE"}),
+              "4,5");
+    EXPECT_TRUE(startsWith(send({"TURN 9,5"}), "ERROR"));
+    engine.Send("END");
+    EXPECT_EQ(engine.Wait(5000), 0);
 }
 
 }  // namespace
