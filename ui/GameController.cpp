@@ -44,7 +44,10 @@ void TForm1::NewGame() {
     record.WhiteClock = 0;
     record.ClearHistory();
     GameBoard->Reset();
-    if (ComputerFirst) {
+    // An external engine opens the game itself, on the empty board.
+    const bool engineOpens =
+        ComputerFirst && Engine && record.GameMode == wuziqi::ModeAgainstComputer;
+    if (ComputerFirst && !engineOpens) {
         PlayStone(8, 8, wuziqi::Black);
         record.CurrentColour = wuziqi::White;
     }
@@ -54,6 +57,7 @@ void TForm1::NewGame() {
     } else {
         Timer1->stop();
     }
+    if (engineOpens) ComputerMove(0, 0);
 }
 
 void TForm1::Action1Execute() {
@@ -90,12 +94,18 @@ void TForm1::ComputerMove(int x, int y) {
     request.position.SetReporter(nullptr);
     request.moves.assign(record.MoveHistory.begin(),
                          record.MoveHistory.begin() + record.HistoryCursor);
-    Computer->RequestMove(std::move(request));
+    AskOpponent(request);
+}
+
+void TForm1::AskOpponent(const MoveRequest& request) {
+    PendingRequest = request;
+    Computer->RequestMove(request);
     ThinkingNotice->start();
     SyncHintCommand();
 }
 
 void TForm1::ComputerAnswered(const wuziqi::ComputerAnswer& answer) {
+    PendingRequest.reset();
     EndThinking();
     ShowVerdict(answer.verdict);
     wuziqi::GameRecord& record = *GameState;
@@ -108,6 +118,7 @@ void TForm1::ComputerAnswered(const wuziqi::ComputerAnswer& answer) {
 
 bool TForm1::CancelComputerMove() {
     if (!ComputerThinking()) return false;
+    PendingRequest.reset();
     Computer->CancelMove();
     EndThinking();
     return true;

@@ -38,7 +38,8 @@ void TForm1::FormCreate() {
     GameState->LastMove = wuziqi::NoLastMove;
     ui->Image1->SetScene([this] { return Scene(); });
 
-    Computer = new ComputerPlayer(SearchDepth, this);
+    BuiltInComputer = new ComputerPlayer(SearchDepth, this);
+    Computer = BuiltInComputer;
     connect(Computer, &GamePlayer::MoveChosen, this, &TForm1::ComputerAnswered);
     Hinter = new ComputerPlayer(SearchDepth, this);
     ThinkingNotice = new QTimer(this);
@@ -53,12 +54,15 @@ void TForm1::FormCreate() {
     ConnectCommands();
     CreateFileDialogs();
     SetUpKeyboard();
+    SetUpOpponents();
     SizeAndCentre();
 }
 
 void TForm1::FormDestroy() {
     // A search still running is stopped and waited for before the game it answers goes.
-    delete Computer;
+    StopEngine();
+    delete BuiltInComputer;
+    BuiltInComputer = nullptr;
     Computer = nullptr;
     delete Hinter;
     Hinter = nullptr;
@@ -85,8 +89,9 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    // A reply still being searched is not wanted any more.
+    // A reply still being searched is not wanted any more; an engine is told to end.
     CancelComputerMove();
+    StopEngine();
     QMainWindow::closeEvent(event);
 }
 

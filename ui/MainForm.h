@@ -12,11 +12,15 @@
 
 #include "BoardScene.h"
 #include "ComputerReply.h"
+#include "GameFileFormat.h"
+#include "GamePlayer.h"
 #include "GameRecord.h"
 #include "GameReporter.h"
 #include "Verdict.h"
 
-class GamePlayer;
+class ComputerPlayer;
+class EngineLog;
+class EnginePlayer;
 class QFileDialog;
 class QFrame;
 class QKeyEvent;
@@ -79,8 +83,13 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
 
     // Saved games (SavedGameCommands.cpp): false, after a message box, when nothing was
     // written or loaded.
-    bool SaveGameFile(const QString& fileName);
-    bool LoadGameFile(const QString& fileName);
+    bool SaveGameFile(const QString& fileName, GameFileFormat format = GameFileFormat::Wzq);
+    bool LoadGameFile(const QString& fileName, GameFileFormat format = GameFileFormat::Wzq);
+
+    // The opponent (OpponentCommands.cpp): an external engine with its time limit per move,
+    // remembered for the next run, or the built-in computer.
+    void PlayAgainstEngine(const QString& program, int turnSeconds);
+    void PlayAgainstBuiltInComputer();
 
     int CellSize = 0;  // pixels per board point, kept by every full redraw
     wuziqi::BoardPoint HoverPoint{3, 3};
@@ -142,9 +151,21 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     wuziqi::TXPButton* CreateStartButton(QWidget* panel);
     void CreateFileDialogs();
     // The file the person picks in a file dialog, or an empty name when it is cancelled.
-    QString ChooseGameFile(QFileDialog* dialog);
+    ChosenGameFile ChooseGameFile(QFileDialog* dialog);
     void FlipBar(QWidget* bar, bool shown);
 
+    // The opponent (OpponentCommands.cpp).
+    void SetUpOpponents();
+    void ChooseEngine();
+    void UseEngine(const QString& program, int turnSeconds);
+    void UseBuiltInComputer();
+    // Makes the player the opponent; a reply still owed is asked of it instead.
+    void SwitchOpponent(GamePlayer* player);
+    void StopEngine();
+    void OpponentFailed(const QString& reason);
+    void ShowOpponentTitle(const QString& title);
+    // The players' names for a game file: the opponent's colour is known against the computer.
+    wuziqi::SgfPlayers PlayersOfGame() const;
     // Window size and place (WindowPlacement.cpp).
     void SizeAndCentre();
     void KeepUsableMinimum();
@@ -159,6 +180,7 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     std::uint8_t PlayMode() const;
     // Asks the computer for its reply to the person's stone at (x, y).
     void ComputerMove(int x, int y);
+    void AskOpponent(const MoveRequest& request);
     void ComputerAnswered(const wuziqi::ComputerAnswer& answer);
     // Drops a pending reply; false when none was pending.
     bool CancelComputerMove();
@@ -186,7 +208,11 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<wuziqi::TGameBoard> GameBoard;
     std::unique_ptr<wuziqi::GameRecord> GameState;
-    GamePlayer* Computer = nullptr;
+    GamePlayer* Computer = nullptr;  // the opponent: BuiltInComputer or Engine
+    ComputerPlayer* BuiltInComputer = nullptr;
+    EnginePlayer* Engine = nullptr;
+    EngineLog* EngineLogWindow = nullptr;
+    std::optional<MoveRequest> PendingRequest;  // what the opponent was asked and owes
     GamePlayer* Hinter = nullptr;
     std::optional<QString> TextBeforeHint;  // status panel 0 as it was before the hint
     QTimer* ThinkingNotice = nullptr;

@@ -1,9 +1,10 @@
-// Save and Open: the file dialogs, writing and reading .wzq files, and what loading does to
-// the game. The format itself lives in the model (SavedGame.h).
+// Save and Open: the file dialogs, writing and reading game files, and what loading does to
+// the game. The formats themselves live in the model (SavedGame.h, PsqFile.h, SgfFile.h).
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "GameFileFormat.h"
 #include "MainForm.h"
 #include "ReviewStart.h"
 #include "SafeFileReader.h"
@@ -11,9 +12,6 @@
 #include "SavedGame.h"
 
 namespace {
-
-const QString FileFilter = QStringLiteral("*.wzq");
-const QString FileSuffix = QStringLiteral("wzq");
 
 QString ShownPath(const QString& fileName) {
     return QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
@@ -32,30 +30,38 @@ void TForm1::CreateFileDialogs() {
     OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
     OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+
+    // A bare file name gets the extension of the format the filter picks.
+    for (QFileDialog* dialog : {SaveDialog1, OpenDialog1})
+        connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
+            dialog->setDefaultSuffix(SuffixOf(FormatOfFilter(filter)));
+        });
 }
 
 void TForm1::Action6Execute() {
-    const QString fileName = ChooseGameFile(SaveDialog1);
-    if (!fileName.isEmpty()) SaveGameFile(fileName);
+    const ChosenGameFile file = ChooseGameFile(SaveDialog1);
+    if (!file.name.isEmpty()) SaveGameFile(file.name, file.format);
 }
 
 void TForm1::Action7Execute() {
-    const QString fileName = ChooseGameFile(OpenDialog1);
-    if (!fileName.isEmpty()) LoadGameFile(fileName);
+    const ChosenGameFile file = ChooseGameFile(OpenDialog1);
+    if (!file.name.isEmpty()) LoadGameFile(file.name, file.format);
 }
 
-QString TForm1::ChooseGameFile(QFileDialog* dialog) {
-    dialog->setNameFilter(FileFilter);
-    dialog->setDefaultSuffix(FileSuffix);
+ChosenGameFile TForm1::ChooseGameFile(QFileDialog* dialog) {
+    // Every time the dialog opens on the .wzq filter.
+    dialog->setNameFilters(GameFileFilters());
+    dialog->selectNameFilter(GameFileFilters().first());
+    dialog->setDefaultSuffix(SuffixOf(GameFileFormat::Wzq));
     if (dialog->exec() != QDialog::Accepted) return {};
     const QStringList chosen = dialog->selectedFiles();
-    return chosen.isEmpty() ? QString() : chosen.first();
+    if (chosen.isEmpty()) return {};
+    return {chosen.first(), FormatOfFilter(dialog->selectedNameFilter())};
 }
 
-bool TForm1::SaveGameFile(const QString& fileName) {
-    const std::vector<std::uint8_t> bytes = wuziqi::EncodeSavedGame(GameState->MoveHistory);
-    const std::optional<QString> failure = WriteFileSafely(
-        fileName, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+bool TForm1::SaveGameFile(const QString& fileName, GameFileFormat format) {
+    const QByteArray bytes = EncodeGameFile(format, GameState->MoveHistory, PlayersOfGame());
+    const std::optional<QString> failure = WriteFileSafely(fileName, bytes);
     if (failure) {
         ShowMessage(
             QStringLiteral("Cannot create file \"%1\". %2").arg(ShownPath(fileName), *failure));
@@ -66,10 +72,9 @@ bool TForm1::SaveGameFile(const QString& fileName) {
     return true;
 }
 
-bool TForm1::LoadGameFile(const QString& fileName) {
-    // One byte past the largest saved game tells a file over the limit from one just at it.
-    const FileContents file =
-        ReadRegularFile(fileName, static_cast<qint64>(wuziqi::LargestSavedGameFile) + 1);
+bool TForm1::LoadGameFile(const QString& fileName, GameFileFormat format) {
+    // One byte past the largest game file tells a file over the limit from one just at it.
+    const FileContents file = ReadRegularFile(fileName, LargestGameFile(format) + 1);
     if (file.outcome == FileContents::Outcome::NotRegularFile) {
         ShowMessage(QString::fromStdString(
             wuziqi::DescribeSavedGameError(wuziqi::SavedGameError::NotARegularFile)));
@@ -84,12 +89,9 @@ bool TForm1::LoadGameFile(const QString& fileName) {
     }
 
     // Everything is checked before anything of the current game changes.
-    const auto* first = reinterpret_cast<const std::uint8_t*>(file.bytes.constData());
-    wuziqi::DecodedGame decoded =
-        wuziqi::DecodeSavedGame({first, static_cast<std::size_t>(file.bytes.size())});
-    if (!decoded.ok()) {
-        ShowMessage(QString::fromStdString(
-            wuziqi::DescribeSavedGameError(decoded.error, decoded.badEntry)));
+    ReadGameFileResult decoded = DecodeGameFile(format, file.bytes);
+    if (!decoded.refusal.isEmpty()) {
+        ShowMessage(decoded.refusal);
         return false;
     }
     const std::size_t count = decoded.moves.size();

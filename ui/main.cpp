@@ -9,6 +9,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Settings are kept under these names.
+    QApplication::setOrganizationName(QStringLiteral("wuziqi"));
     QApplication::setApplicationName(QStringLiteral("wuziqi"));
     QApplication::setApplicationVersion(QString::fromLatin1(wuziqi::ProgramVersion));
     QApplication::setDesktopFileName(QStringLiteral("wuziqi"));

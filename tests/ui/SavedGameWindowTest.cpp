@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <cstring>
 #include <system_error>
+#include <tuple>
 
 #include "GameBoard.h"
 #include "SavedGame.h"
@@ -148,6 +149,27 @@ class SavedGameWindowTest : public QObject {
             QVERIFY2(GameSnapshot(w) == before, bad.name);
         }
 
+        // Files of other programs are refused the same way, each with its reason.
+        const std::tuple<const char*, GameFileFormat, QByteArray, const char*> others[] = {
+            {"big.psq", GameFileFormat::Psq, "Piskvorky 20x20, 0:0, 0\n10,10,0\n", "20x20"},
+            {"taken.psq", GameFileFormat::Psq, "Piskvorky 15x15, 0:0, 0\n8,8,0\n8,8,0\n",
+             "第 2 步（8,8）落在已有棋子的位置上"},
+            {"go.sgf", GameFileFormat::Sgf, "(;GM[1]SZ[15];B[hh])", "GM[1]"},
+            {"setup.sgf", GameFileFormat::Sgf, "(;GM[4]AB[hh];W[ii])", "AB"},
+            {"broken.sgf", GameFileFormat::Sgf, "(;GM[4];B[hh]", "第 14 个字节"},
+            {"game.wzq", GameFileFormat::Sgf, Bytes({6, 'W', 'Z', 'Q', '1', '.', '0', 0, 0, 0, 0}),
+             "(;"},
+        };
+        for (const auto& [name, format, bytes, reason] : others) {
+            const QString path = directory.filePath(QString::fromLatin1(name));
+            WriteFile(path, bytes);
+            QVERIFY2(!w.form->LoadGameFile(path, format), name);
+            QVERIFY2(w.messages.back().rfind("不是棋盘文件！\n", 0) == 0, name);
+            QVERIFY2(w.messages.back().find(reason) != std::string::npos,
+                     w.messages.back().c_str());
+            QVERIFY2(GameSnapshot(w) == before, name);
+        }
+
         QVERIFY(!w.form->LoadGameFile(missing));
         QVERIFY(w.messages.back().rfind("Cannot open file \"", 0) == 0);
         QVERIFY(w.messages.back().find("missing.wzq") != std::string::npos);
@@ -236,7 +258,9 @@ class SavedGameWindowTest : public QObject {
             QTimer::singleShot(0, dialog, &QDialog::reject);
             w.Action(dialog->acceptMode() == QFileDialog::AcceptSave ? "Action6" : "Action7")
                 ->trigger();
-            QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("*.wzq")});
+            QCOMPARE(dialog->nameFilters(),
+                     (QStringList{"*.wzq", "Gomocup 棋谱 (*.psq)", "SGF 棋谱 (*.sgf)"}));
+            QCOMPARE(dialog->selectedNameFilter(), QStringLiteral("*.wzq"));
             QCOMPARE(dialog->defaultSuffix(), QStringLiteral("wzq"));
         }
         QVERIFY(GameSnapshot(w) == before);
@@ -256,6 +280,25 @@ class SavedGameWindowTest : public QObject {
         w.Action("Action6")->trigger();
         QCOMPARE(ReadFile(directory.filePath(QStringLiteral("chosen.wzq"))).size(), 13);
         QCOMPARE(w.messages.back(), std::string("保存完毕！ 总步数：1"));
+
+        // Another filter picks another format, with its extension; Open reads it back.
+        for (QFileDialog* chooser :
+             {dialog, w.form->findChild<QFileDialog*>(QStringLiteral("OpenDialog1"))}) {
+            chooser->setOption(QFileDialog::DontUseNativeDialog);
+            chooser->setDirectory(directory.path());
+            QTimer::singleShot(0, chooser, [chooser] {
+                const QString sgf = GameFileFilters().at(2);
+                chooser->selectNameFilter(sgf);
+                emit chooser->filterSelected(sgf);  // as choosing it in the dialog does
+                chooser->selectFile(QStringLiteral("chosen"));
+                static_cast<QDialog*>(chooser)->accept();
+            });
+            w.Action(chooser == dialog ? "Action6" : "Action7")->trigger();
+        }
+        QCOMPARE(ReadFile(directory.filePath(QStringLiteral("chosen.sgf"))),
+                 QByteArray("(;FF[4]GM[4]SZ[15]CA[UTF-8]PB[内置电脑]PW[玩家]\n;B[hh])\n"));
+        QCOMPARE(w.messages.back(), std::string("成功读入! 总步数：1"));
+        QCOMPARE(w.form->Record().GameMode, wuziqi::ModeReview);
     }
 
   private:

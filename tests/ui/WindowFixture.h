@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPoint>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 #include <string>
@@ -11,6 +13,21 @@
 
 #include "BoardImage.h"
 #include "MainForm.h"
+
+// The settings of a first start, kept in a folder of the test's own: never the person's, and
+// never those another test left.
+struct FirstStartSettings {
+    FirstStartSettings() {
+        static QTemporaryDir folder;
+        static const bool redirected = [] {
+            QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+            QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+            return true;
+        }();
+        Q_UNUSED(redirected);
+        QSettings().clear();
+    }
+};
 
 // A shown main window whose messages are recorded, never shown in a box, with helpers that
 // click and move the real mouse over the board image at the pixels of board points. A click
@@ -42,6 +59,7 @@ struct ShownWindow {
         QCoreApplication::sendEvent(image, &move);
     }
 
+    FirstStartSettings firstStart;      // before the window, which reads them
     std::vector<std::string> messages;  // in the order shown
     std::unique_ptr<TForm1> form;
     BoardImage* image = nullptr;

@@ -1,0 +1,160 @@
+// An external engine as the opponent in the real window, played by a scripted fake engine:
+// what the engine is told as the game moves on, a reply called off, and every fault, after
+// which the game stays and the built-in computer answers the move the engine owed.
+#include <QPlainTextEdit>
+#include <QtTest>
+
+#include "EnginePlayer.h"
+#include "GameBoard.h"
+#include "OpponentSettings.h"
+#include "WindowFixture.h"
+
+namespace {
+
+const QString FakeEngine = QStringLiteral(FAKE_PBRAIN_PATH);
+
+// The fake reads what to do wrong, and at which of its moves, from its environment.
+void PlayAgainstFake(ShownWindow& w, const char* fault, int faultAt = 1, int turnSeconds = 1) {
+    qputenv("FAKE_PBRAIN_FAULT", fault);
+    qputenv("FAKE_PBRAIN_FAULT_AT", QByteArray::number(faultAt));
+    w.form->PlayAgainstEngine(FakeEngine, turnSeconds);
+}
+
+EnginePlayer* EngineOf(const TForm1& form) {
+    return form.findChild<EnginePlayer*>(QStringLiteral("Engine"));
+}
+
+// Every line the window sends to its engine from now on.
+struct Transcript {
+    explicit Transcript(ShownWindow& w) {
+        QObject::connect(EngineOf(*w.form), &EnginePlayer::LineSent, &receiver,
+                         [this](const QString& line) { lines << line; });
+    }
+    // The lines sent since the last call.
+    QStringList Fresh() { return lines.mid(std::exchange(read, lines.size())); }
+    QObject receiver;  // ends the connection with the transcript
+    QStringList lines;
+    qsizetype read = 0;
+};
+
+}  // namespace
+
+class EngineFaultTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void theEngineIsToldTheBoardTheWindowShows() {
+        ShownWindow w;
+        PlayAgainstFake(w, "norestart", 99);
+        Transcript sent(w);
+        w.Click(7, 7);  // the window's opening stone and the person's are new to the engine
+        QCOMPARE(
+            sent.Fresh(),
+            (QStringList{"START 15", "INFO timeout_turn 1000", "INFO timeout_match 0",
+                         "INFO time_left 2147483647", "INFO game_type 0", "INFO rule 0", "ABOUT",
+                         "INFO time_left 2147483647", "BOARD", "7,7,1", "6,6,2", "DONE"}));
+        QCOMPARE(w.form->Board().GetCell(1, 1), wuziqi::Black);  // the fake's first free point
+        QCOMPARE(w.form->StatusText(0), QStringLiteral("pbrain-fake 0.1"));
+
+        w.Click(9, 9);  // only the person's stone is new
+        QCOMPARE(sent.Fresh(), (QStringList{"INFO time_left 2147483647", "TURN 8,8"}));
+        QCOMPARE(w.form->Board().GetCell(2, 1), wuziqi::Black);
+
+        // After a step back the engine's board is set again; this one cannot RESTART and is
+        // started afresh.
+        w.Action("Action4")->trigger();
+        w.Click(10, 10);
+        QCOMPARE(sent.Fresh(), (QStringList{"RESTART", "START 15", "INFO time_left 2147483647",
+                                            "BOARD", "7,7,1", "6,6,2", "0,0,1", "9,9,2", "DONE"}));
+
+        // A new game: the engine opens on the empty board.
+        w.Action("Action1")->trigger();
+        w.WaitForComputer();
+        QCOMPARE(sent.Fresh(),
+                 (QStringList{"RESTART", "START 15", "INFO time_left 2147483647", "BEGIN"}));
+        QCOMPARE(w.form->Record().MoveHistory, (std::vector<wuziqi::MoveRecord>{{1, 1}}));
+        QCOMPARE(w.form->Record().CurrentColour, std::uint8_t{wuziqi::White});
+
+        QTRY_VERIFY(w.form->findChild<QPlainTextEdit*>(QStringLiteral("EngineLogText"))
+                        ->toPlainText()
+                        .contains(QStringLiteral("pbrain-fake: MESSAGE move 4\n"
+                                                 "pbrain-fake: DEBUG thinking about move 4")));
+        QVERIFY(w.messages.empty());
+
+        // The choice is remembered: the next window starts the engine.
+        TForm1 next;
+        QVERIFY(EngineOf(next));
+        QVERIFY(next.findChild<QAction*>(QStringLiteral("EngineOpponent"))->isChecked());
+    }
+
+    void aReplyCalledOffIsDroppedAndTheEngineSetRight() {
+        ShownWindow w;
+        PlayAgainstFake(w, "slow", 1, 5);
+        Transcript sent(w);
+        QTRY_COMPARE(w.form->StatusText(0), QStringLiteral("pbrain-fake 0.1"));  // set up
+        QTest::mouseClick(w.image, Qt::LeftButton, {}, w.PixelOf(7, 7));
+        QVERIFY(w.form->ComputerThinking());
+        w.Action("Action4")->trigger();  // takes the unanswered stone back
+        QVERIFY(!w.form->ComputerThinking());
+        QTest::qWait(1500);  // the late answer comes and is dropped
+        QCOMPARE(w.form->Record().HistoryCursor, 1);
+        QCOMPARE(w.form->Board().GetCell(1, 1), wuziqi::Empty);
+
+        sent.Fresh();
+        w.Click(7, 7);
+        QCOMPARE(sent.Fresh().value(0), QStringLiteral("RESTART"));
+        QCOMPARE(w.form->Board().GetCell(1, 1), wuziqi::Black);
+        QVERIFY(w.messages.empty());
+    }
+
+    void eachFaultStopsTheEngineAndTheGameGoesOn_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QByteArray>("fault");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("named");
+        const QString missing = QStringLiteral("/nonexistent/pbrain-missing");
+        QTest::newRow("crash") << FakeEngine << QByteArray("crash") << "pbrain-fake"
+                               << "崩溃了";
+        QTest::newRow("hang") << FakeEngine << QByteArray("hang") << "pbrain-fake"
+                              << "超过每步时限 1 秒";
+        QTest::newRow("garbage") << FakeEngine << QByteArray("garbage") << "pbrain-fake"
+                                 << "回答的不是一个点：“I resign, you play too well”";
+        QTest::newRow("taken") << FakeEngine << QByteArray("taken") << "pbrain-fake"
+                               << "下在了已有棋子的点上：“6,6”";
+        QTest::newRow("off board") << FakeEngine << QByteArray("offboard") << "pbrain-fake"
+                                   << "下在了棋盘外：“15,0”";
+        QTest::newRow("no program") << missing << QByteArray() << "pbrain-missing"
+                                    << "无法启动";
+    }
+
+    void eachFaultStopsTheEngineAndTheGameGoesOn() {
+        QFETCH(QString, program);
+        QFETCH(QByteArray, fault);
+        QFETCH(QString, name);
+        QFETCH(QString, named);
+        ShownWindow w;
+        qputenv("FAKE_PBRAIN_FAULT", fault);
+        qputenv("FAKE_PBRAIN_FAULT_AT", "1");
+        w.form->PlayAgainstEngine(program, 1);
+        w.Click(7, 7);
+        QTRY_COMPARE(w.messages.size(), std::size_t{1});
+        const QString message = QString::fromStdString(w.messages.back());
+        QVERIFY2(message.contains(name) && message.contains(named), qPrintable(message));
+
+        // The game stayed as it was, and the built-in computer answered the person's stone.
+        w.WaitForComputer();
+        const wuziqi::GameRecord& record = w.form->Record();
+        QCOMPARE(record.HistoryCursor, 3);
+        QCOMPARE(record.MoveHistory[0], (wuziqi::MoveRecord{8, 8}));
+        QCOMPARE(record.MoveHistory[1], (wuziqi::MoveRecord{7, 7}));
+        QCOMPARE(w.form->Board().GetCell(7, 7), wuziqi::White);
+        QVERIFY(w.Action("BuiltInOpponent")->isChecked());
+        QTRY_VERIFY(!EngineOf(*w.form));
+        const OpponentSettings remembered = OpponentSettings::Load();
+        QVERIFY(!remembered.useEngine);
+        QCOMPARE(remembered.enginePath, program);
+    }
+};
+
+QTEST_MAIN(EngineFaultTest)
+#include "EngineFaultTest.moc"

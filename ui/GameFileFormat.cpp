@@ -1,0 +1,73 @@
+#include "GameFileFormat.h"
+
+#include <QCoreApplication>
+
+#include "GameFileRefusal.h"
+#include "PsqFile.h"
+#include "SavedGame.h"
+
+namespace {
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("GameFileFormat", text);
+}
+
+}  // namespace
+
+QStringList GameFileFilters() {
+    // The .wzq filter reads as it always has; the others say what they are.
+    return {QStringLiteral("*.wzq"), Translated("Gomocup 棋谱 (*.psq)"),
+            Translated("SGF 棋谱 (*.sgf)")};
+}
+
+GameFileFormat FormatOfFilter(const QString& filter) {
+    switch (GameFileFilters().indexOf(filter)) {
+        case 1: return GameFileFormat::Psq;
+        case 2: return GameFileFormat::Sgf;
+        default: return GameFileFormat::Wzq;
+    }
+}
+
+QString SuffixOf(GameFileFormat format) {
+    switch (format) {
+        case GameFileFormat::Wzq: break;
+        case GameFileFormat::Psq: return QStringLiteral("psq");
+        case GameFileFormat::Sgf: return QStringLiteral("sgf");
+    }
+    return QStringLiteral("wzq");
+}
+
+QByteArray EncodeGameFile(GameFileFormat format, std::span<const wuziqi::MoveRecord> moves,
+                          const wuziqi::SgfPlayers& players) {
+    switch (format) {
+        case GameFileFormat::Wzq: break;
+        case GameFileFormat::Psq: return QByteArray::fromStdString(wuziqi::EncodePsq(moves));
+        case GameFileFormat::Sgf:
+            return QByteArray::fromStdString(wuziqi::EncodeSgf(moves, players));
+    }
+    const std::vector<std::uint8_t> bytes = wuziqi::EncodeSavedGame(moves);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
+}
+
+qint64 LargestGameFile(GameFileFormat format) {
+    return static_cast<qint64>(format == GameFileFormat::Wzq ? wuziqi::LargestSavedGameFile
+                                                             : wuziqi::LargestTextGameFile);
+}
+
+ReadGameFileResult DecodeGameFile(GameFileFormat format, const QByteArray& bytes) {
+    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (format == GameFileFormat::Wzq) {
+        const auto* first = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+        wuziqi::DecodedGame decoded =
+            wuziqi::DecodeSavedGame({first, static_cast<std::size_t>(bytes.size())});
+        if (decoded.ok()) return {std::move(decoded.moves), {}};
+        return {{},
+                QString::fromStdString(
+                    wuziqi::DescribeSavedGameError(decoded.error, decoded.badEntry))};
+    }
+    wuziqi::TextGameFile read =
+        format == GameFileFormat::Psq ? wuziqi::DecodePsq(text) : wuziqi::DecodeSgf(text);
+    if (read.ok()) return {std::move(read.moves), {}};
+    return {{}, DescribeRefusal(read)};
+}
