@@ -1,15 +1,19 @@
 // Grabs the real main window, headless, for the README: a game in progress against the
-// computer, the window as it starts with its start panel, and the About dialog. Run by hand:
-//   QT_QPA_PLATFORM=offscreen take_screenshot docs
+// computer, the window as it starts with its start panel, and the About dialog; given an
+// engine's program too, a game against that engine. Run by hand:
+//   QT_QPA_PLATFORM=offscreen take_screenshot docs [build-tests/bin/pbrain-wuziqi]
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "About.h"
 #include "AppInfo.h"
 #include "BoardImage.h"
 #include "MainForm.h"
+#include "OpponentSettings.h"
 #include "XPButton.h"
 
 namespace {
@@ -26,10 +30,38 @@ void MovePointer(TForm1& form, BoardImage* image, int column, int row) {
     QCoreApplication::sendEvent(image, &move);
 }
 
+void WaitForOpponent(const TForm1& form) {
+    while (form.ComputerThinking())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+// The window against the engine, which opens the game; move numbers on, and the engine's
+// name and version in the status bar.
+bool GrabEngineGame(const QDir& folder, const QString& engine) {
+    TForm1 form;
+    form.SetMessageRecorder([](const QString&) {});
+    form.PlayAgainstEngine(engine, OpponentSettings::DefaultTurnSeconds);
+    form.show();
+    auto* image = form.findChild<BoardImage*>(QStringLiteral("Image1"));
+    form.findChild<wuziqi::TXPButton*>(QStringLiteral("XPButton2"))->Click();
+    form.findChild<QAction*>(QStringLiteral("N8"))->trigger();
+    form.findChild<QAction*>(QStringLiteral("Action1"))->trigger();
+    WaitForOpponent(form);
+    for (const auto& [column, row] : {std::pair{9, 9}, {7, 9}, {9, 7}}) {
+        ClickPoint(form, image, column, row);
+        WaitForOpponent(form);
+    }
+    QCoreApplication::processEvents();
+    return form.grab().save(folder.filePath(QStringLiteral("engine-game.png")));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The window as on a first start, whatever this machine remembers.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     wuziqi::UseSongStyleFallbacks();
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     const auto noBoxes = [](const QString&) {};
@@ -60,5 +92,7 @@ int main(int argc, char* argv[]) {
     }
     MovePointer(form, image, 10, 10);
     QCoreApplication::processEvents();
-    return form.grab().save(folder.filePath(QStringLiteral("screenshot.png"))) ? 0 : 1;
+    if (!form.grab().save(folder.filePath(QStringLiteral("screenshot.png")))) return 1;
+    if (argc > 2 && !GrabEngineGame(folder, QString::fromLocal8Bit(argv[2]))) return 1;
+    return 0;
 }
