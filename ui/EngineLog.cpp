@@ -22,7 +22,3 @@ EngineLog::EngineLog(QWidget* parent) : QDialog(parent), text(new QPlainTextEdit
 void EngineLog::Append(const QString& engine, const QString& line) {
     text->appendPlainText(engine + QStringLiteral(": ") + line);
 }
-
-QString EngineLog::Text() const {
-    return text->toPlainText();
-}

@@ -14,7 +14,6 @@ class EngineLog : public QDialog {
     explicit EngineLog(QWidget* parent = nullptr);
 
     void Append(const QString& engine, const QString& line);
-    QString Text() const;
 
   private:
     QPlainTextEdit* text;

@@ -82,6 +82,7 @@ void EnginePlayer::Halt(bool sayEnd) {
     if (process->state() == QProcess::NotRunning) return;
     if (sayEnd && process->state() == QProcess::Running) {
         Send(QStringLiteral("END"));
+        emit Logged(tr("已结束"));
         if (process->waitForFinished(GraceMilliseconds)) return;
     }
     process->kill();
@@ -188,6 +189,7 @@ void EnginePlayer::Handle(const QString& raw) {
                 name = about.name;
                 version = about.version;
             }
+            emit Logged(tr("已启动：%1").arg(raw.trimmed()));
             Answered();
             emit Identified(Title());
             return;

@@ -49,7 +49,8 @@ class EnginePlayer : public GamePlayer {
   signals:
     // ABOUT was answered.
     void Identified(const QString& title);
-    // MESSAGE and DEBUG lines, answers nobody asked for and faults, for the engine log.
+    // For the engine log: MESSAGE and DEBUG lines, its ABOUT, its end, answers nobody asked
+    // for and faults.
     void Logged(const QString& line);
     // Every line each way, as it goes.
     void LineSent(const QString& line);

@@ -1,7 +1,12 @@
 // An external engine as the opponent in the real window, played by a scripted fake engine:
 // what the engine is told as the game moves on, a reply called off, and every fault, after
 // which the game stays and the built-in computer answers the move the engine owed.
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QtTest>
 
 #include "EnginePlayer.h"
@@ -85,6 +90,42 @@ class EngineFaultTest : public QObject {
         TForm1 next;
         QVERIFY(EngineOf(next));
         QVERIFY(next.findChild<QAction*>(QStringLiteral("EngineOpponent"))->isChecked());
+    }
+
+    void theDialogChoosesTheEngineAndTheMenuGoesBack() {
+        ShownWindow w;
+        qputenv("FAKE_PBRAIN_FAULT", "");
+        // Cancelled: nothing changes.
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        w.Action("EngineOpponent")->trigger();
+        QVERIFY(w.Action("BuiltInOpponent")->isChecked());
+        QVERIFY(!EngineOf(*w.form));
+
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            auto* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            auto* program = dialog->findChild<QLineEdit*>(QStringLiteral("ProgramEdit"));
+            program->setText(QStringLiteral("/nonexistent/pbrain-missing"));
+            QVERIFY(!ok->isEnabled());
+            program->setText(FakeEngine);
+            QVERIFY(ok->isEnabled());
+            dialog->findChild<QSpinBox*>(QStringLiteral("TurnTimeBox"))->setValue(7);
+            ok->click();
+        });
+        w.Action("EngineOpponent")->trigger();
+        QVERIFY(EngineOf(*w.form));
+        QTRY_COMPARE(w.form->StatusText(0), QStringLiteral("pbrain-fake 0.1"));
+        const OpponentSettings chosen = OpponentSettings::Load();
+        QVERIFY(chosen.useEngine);
+        QCOMPARE(chosen.enginePath, FakeEngine);
+        QCOMPARE(chosen.turnSeconds, 7);
+
+        w.Action("BuiltInOpponent")->trigger();
+        QVERIFY(!OpponentSettings::Load().useEngine);
+        QCOMPARE(w.form->StatusText(0), QString());
+        w.Click(7, 7);  // the built-in computer answers
+        QCOMPARE(w.form->Record().HistoryCursor, 3);
+        QVERIFY(w.messages.empty());
     }
 
     void aReplyCalledOffIsDroppedAndTheEngineSetRight() {
