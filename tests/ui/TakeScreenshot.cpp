@@ -87,6 +87,7 @@ int main(int argc, char* argv[]) {
     const int moves[][2] = {{7, 7}, {9, 7}, {7, 9}, {6, 8}};
     for (const auto& move : moves) {
         ClickPoint(form, image, move[0], move[1]);
+        WaitForOpponent(form);  // the answer comes from a worker thread
         for (int tick = 0; tick < 37; ++tick)
             form.Timer1Timer();
     }
