@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "ComputerReply.h"
+
 namespace {
 
 // The manager's own lines end with CR LF, as the protocol has it.
@@ -92,6 +94,16 @@ void EnginePlayer::Halt(bool sayEnd) {
 void EnginePlayer::RequestMove(MoveRequest request) {
     CancelMove();
     wanted = ++serial;
+    if (!wuziqi::NearestEmptyToCentre(request.position)) {
+        // On a full board there is nothing to ask: the engine passes, as the built-in
+        // computer does, and the answer comes later like any other.
+        QTimer::singleShot(0, this, [this, passing = wanted] {
+            if (wanted != passing) return;
+            wanted = 0;
+            emit MoveChosen({std::nullopt, wuziqi::Verdict::Unchanged});
+        });
+        return;
+    }
     queued = Asked{std::move(request), wanted};
     Pump();
 }

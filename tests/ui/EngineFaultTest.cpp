@@ -12,6 +12,7 @@
 #include "EnginePlayer.h"
 #include "GameBoard.h"
 #include "OpponentSettings.h"
+#include "ReviewStart.h"
 #include "WindowFixture.h"
 
 namespace {
@@ -146,6 +147,28 @@ class EngineFaultTest : public QObject {
         QCOMPARE(sent.Fresh().value(0), QStringLiteral("RESTART"));
         QCOMPARE(w.form->Board().GetCell(1, 1), wuziqi::Black);
         QVERIFY(w.messages.empty());
+    }
+
+    // Filled without a five: stripes two points wide, shifted by two from row to row.
+    void onAFullBoardTheEnginePassesUnasked() {
+        std::vector<wuziqi::MoveRecord> black, white, game;
+        for (std::int8_t y = 1; y <= 15; ++y)
+            for (std::int8_t x = 1; x <= 15; ++x)
+                ((x - 1 + 2 * (y - 1)) / 2 % 2 ? white : black).push_back({x, y});
+        for (std::size_t i = 0; i < black.size(); ++i) {
+            game.push_back(black[i]);
+            if (i < white.size()) game.push_back(white[i]);
+        }
+        ShownWindow w;
+        PlayAgainstFake(w, "");
+        Transcript sent(w);
+        wuziqi::StartReview(w.form->Record(), {game.begin(), game.end() - 1});
+        w.form->Record().StepForward(static_cast<int>(game.size()) - 2);
+        w.Click(game.back().x, game.back().y);  // the person's Black fills the board
+        QCOMPARE(w.form->Record().HistoryCursor, 225);
+        QVERIFY(sent.Fresh().filter(QRegularExpression("^(BOARD|TURN|BEGIN)")).isEmpty());
+        QCOMPARE(w.messages, std::vector<std::string>{"和棋！"});
+        QVERIFY(EngineOf(*w.form));
     }
 
     void eachFaultStopsTheEngineAndTheGameGoesOn_data() {
