@@ -89,12 +89,16 @@ bool TForm1::ComputerThinking() const {
 }
 
 void TForm1::ComputerMove(int x, int y) {
+    AskOpponent(RequestForSideToMove({x, y}));
+}
+
+MoveRequest TForm1::RequestForSideToMove(wuziqi::BoardPoint last) const {
     const wuziqi::GameRecord& record = *GameState;
-    MoveRequest request{*GameBoard, {}, record.CurrentColour, {x, y}};
-    request.position.SetReporter(nullptr);
+    MoveRequest request{*GameBoard, {}, record.CurrentColour, last};
+    request.position.SetReporter(nullptr);  // the worker's copy talks to nobody
     request.moves.assign(record.MoveHistory.begin(),
                          record.MoveHistory.begin() + record.HistoryCursor);
-    AskOpponent(request);
+    return request;
 }
 
 void TForm1::AskOpponent(const MoveRequest& request) {

@@ -62,12 +62,7 @@ bool TForm1::HintThinking() const {
 void TForm1::ActionHintExecute() {
     ClearHint();
     if (ComputerThinking()) return;
-    const wuziqi::GameRecord& record = *GameState;
-    MoveRequest request{*GameBoard, {}, record.CurrentColour, record.LastMove};
-    request.position.SetReporter(nullptr);
-    request.moves.assign(record.MoveHistory.begin(),
-                         record.MoveHistory.begin() + record.HistoryCursor);
-    Hinter->RequestMove(std::move(request));
+    Hinter->RequestMove(RequestForSideToMove(GameState->LastMove));
     SyncHintCommand();
 }
 

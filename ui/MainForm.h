@@ -181,6 +181,8 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     // Asks the computer for its reply to the person's stone at (x, y).
     void ComputerMove(int x, int y);
     void AskOpponent(const MoveRequest& request);
+    // What a player is asked for the side to move, the last stone being `last`.
+    MoveRequest RequestForSideToMove(wuziqi::BoardPoint last) const;
     void ComputerAnswered(const wuziqi::ComputerAnswer& answer);
     // Drops a pending reply; false when none was pending.
     bool CancelComputerMove();
