@@ -73,7 +73,7 @@ BENCHMARK(BM_BuildCandidates);
 void BM_TrialStoneUpdate(benchmark::State& state) {
     struct Trial {
         TGameBoard board;
-        FastState start;
+        SearchState start;
         int x, y;
         std::uint8_t colour;
     };
@@ -84,15 +84,14 @@ void BM_TrialStoneUpdate(benchmark::State& state) {
         if (!TrialPoint(t.board, position, t.x, t.y)) continue;
         const RootCandidates root = BuildCandidates(t.board);
         t.start.levels = t.board.Levels;
-        t.start.lists[0] = FastList::From(root.lists[0]);
-        t.start.lists[1] = FastList::From(root.lists[1]);
+        t.start.lists = root.lists;
         t.colour = position.toMove;
         trials.push_back(t);
     }
     std::size_t i = 0;
     for (auto _ : state) {
         Trial& t = trials[i++ % trials.size()];
-        FastState s = t.start;  // the copy each search step makes
+        SearchState s = t.start;  // the copy each search step makes
         t.board.Grid[t.x][t.y] = static_cast<CellState>(t.colour);
         FastUpdateAfterStone(s, t.board, t.x, t.y);
         t.board.Grid[t.x][t.y] = Empty;

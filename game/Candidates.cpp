@@ -7,22 +7,6 @@
 
 namespace wuziqi {
 
-namespace {
-
-constexpr int Last = CandidateList::Size;
-
-// Slots from..Last-1 move down one place; the old last slot is dropped.
-void OpenSlot(CandidateList& list, int from) {
-    for (int k = Last; k > from; --k)
-        list.Slot(k) = list.Slot(k - 1);
-}
-
-CandidateEntry Entry(Level level, std::int32_t levelSum, int x, int y) {
-    return {level, levelSum, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)};
-}
-
-}  // namespace
-
 double PointScore(const TGameBoard& board, int x, int y) {
     double score = 0.0;
     for (int d = 0; d < DirectionCount; ++d) {
@@ -33,75 +17,72 @@ double PointScore(const TGameBoard& board, int x, int y) {
 }
 
 void ClearCandidates(CandidateList& list) {
-    list.slots.fill(CandidateEntry{});
+    list = CandidateList{};
 }
 
 void AddRootCandidate(CandidateList& list, int x, int y, Level level) {
-    if (level <= list.Slot(Last).level) return;
-    int j = 1;
-    while (list.Slot(j).level > level)
+    constexpr int Last = CandidateList::Size - 1;
+    if (level <= list.level[Last]) return;
+    int j = 0;
+    while (list.level[j] > level)
         ++j;
-    OpenSlot(list, j);
-    list.Slot(j) = Entry(level, 0, x, y);
+    list.OpenAt(j);
+    list.Write(j, level, 0, CandidateList::Key(x, y));
 }
 
 void RemoveCandidate(CandidateList& list, int x, int y) {
-    for (int k = 1; k <= Last; ++k) {
-        if (!list.Slot(k).IsAt(x, y)) continue;
-        for (int j = k; j < Last; ++j)
-            list.Slot(j) = list.Slot(j + 1);
-        list.Slot(Last) = CandidateEntry{};
+    constexpr int Last = CandidateList::Size - 1;
+    const int at = list.Find(CandidateList::Key(x, y));
+    if (at == CandidateList::Size) return;
+    for (int i = at; i < Last; ++i)
+        list.Copy(i + 1, i);
+    list.Write(Last, 0, 0, 0);
+}
+
+void RefileCandidate(CandidateList& list, const Level four[DirectionCount], std::uint16_t key) {
+    constexpr int Last = CandidateList::Size - 1;
+    const Level max = std::max(std::max(four[0], four[1]), std::max(four[2], four[3]));
+    const std::int32_t sum = four[0] + four[1] + four[2] + four[3];
+
+    const int k = list.Find(key);
+    if (k < CandidateList::Size) {
+        int target = k;
+        if (k > 0 && list.level[k - 1] < max) {
+            // Up past the slots of strictly lower level.
+            int j = k - 1;
+            for (; j >= 0 && list.level[j] < max; --j)
+                list.Copy(j, j + 1);
+            target = j + 1;
+        } else if (k < Last && list.level[k + 1] > max) {
+            // Down past the slots of strictly higher level.
+            int j = k + 1;
+            for (; j <= Last && list.level[j] > max; ++j)
+                list.Copy(j, j - 1);
+            target = j - 1;
+        }
+        list.Write(target, max, sum, key);
         return;
     }
+
+    if (list.level[Last] >= max) return;
+    // A new point goes after the entries of equal level and equal or higher sum.
+    int j = 0;
+    while (list.level[j] > max || (list.level[j] == max && list.levelSum[j] >= sum))
+        ++j;
+    list.OpenAt(j);
+    list.Write(j, max, sum, key);
 }
 
 void RefreshCandidate(SearchState& state, const TGameBoard& board, int colour, int x, int y) {
     if (board.Grid[x][y] != Empty) return;
-    Level max = 0;
-    std::int32_t sum = 0;
-    for (int d = 0; d < DirectionCount; ++d) {
-        const Level level = state.levels.At(colour, x, y, d);
-        max = std::max(max, level);
-        sum += level;
-    }
-    CandidateList& list = state.List(colour);
-
-    int k = 1;
-    while (k <= Last && !list.Slot(k).IsAt(x, y))
-        ++k;
-
-    if (k <= Last) {
-        int target = k;
-        if (k > 1 && list.Slot(k - 1).level < max) {
-            // Up past the slots of strictly lower level.
-            int j = k - 1;
-            for (; j >= 1 && list.Slot(j).level < max; --j)
-                list.Slot(j + 1) = list.Slot(j);
-            target = j + 1;
-        } else if (k < Last && list.Slot(k + 1).level > max) {
-            // Down past the slots of strictly higher level.
-            int j = k + 1;
-            for (; j <= Last && list.Slot(j).level > max; ++j)
-                list.Slot(j - 1) = list.Slot(j);
-            target = j - 1;
-        }
-        list.Slot(target) = Entry(max, sum, x, y);
-        return;
-    }
-
-    if (list.Slot(Last).level >= max) return;
-    // A new point goes after the entries of equal level and equal or higher sum.
-    int j = 1;
-    while (list.Slot(j).level > max || (list.Slot(j).level == max && list.Slot(j).levelSum >= sum))
-        ++j;
-    OpenSlot(list, j);
-    list.Slot(j) = Entry(max, sum, x, y);
+    Level four[DirectionCount];
+    for (int d = 0; d < DirectionCount; ++d)
+        four[d] = state.levels.At(colour, x, y, d);
+    RefileCandidate(state.List(colour), four, CandidateList::Key(x, y));
 }
 
 RootCandidates BuildCandidates(const TGameBoard& board) {
     RootCandidates root;
-    ClearCandidates(root.lists[0]);
-    ClearCandidates(root.lists[1]);
     double best = -6000000.0;
     for (int x = 1; x <= BoardSize; ++x) {
         for (int y = 1; y <= BoardSize; ++y) {

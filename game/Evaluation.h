@@ -1,7 +1,11 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "CellState.h"
 #include "LevelMap.h"
@@ -30,13 +34,62 @@ struct CandidateEntry {
 
 // The twelve points of one colour with the highest levels, best first. Slots are numbered
 // 1..12 as the move choice reads them; readers walk them in order and stop at a level
-// below what they need, since free slots are not counted.
+// below what they need, since free slots are not counted. Kept as three small arrays (index
+// slot - 1) so that finding a point is one compare of sixteen 16-bit keys.
 struct CandidateList {
     static constexpr int Size = 12;
-    std::array<CandidateEntry, Size> slots{};
+    Level level[Size] = {};
+    std::int32_t levelSum[Size] = {};
+    // x * 256 + y; 0 for a free slot. Padded to 16 so that one compare covers the list.
+    alignas(16) std::uint16_t key[16] = {};
 
-    CandidateEntry& Slot(int k) { return slots[k - 1]; }
-    const CandidateEntry& Slot(int k) const { return slots[k - 1]; }
+    static constexpr std::uint16_t Key(int x, int y) {
+        return static_cast<std::uint16_t>(x * 256 + y);
+    }
+    static constexpr int KeyX(std::uint16_t key) { return key >> 8; }
+    static constexpr int KeyY(std::uint16_t key) { return key & 0xFF; }
+
+    CandidateEntry Slot(int k) const {
+        return {level[k - 1], levelSum[k - 1], static_cast<std::int16_t>(KeyX(key[k - 1])),
+                static_cast<std::int16_t>(KeyY(key[k - 1]))};
+    }
+    void SetSlot(int k, const CandidateEntry& e) {
+        level[k - 1] = e.level;
+        levelSum[k - 1] = e.levelSum;
+        key[k - 1] = e.x == 0 ? 0 : Key(e.x, e.y);
+    }
+
+    // The index (slot - 1) holding the point, or Size when it is not in the list.
+    int Find(std::uint16_t k) const {
+#if defined(__SSE2__)
+        const __m128i wanted = _mm_set1_epi16(static_cast<short>(k));
+        const __m128i low = _mm_load_si128(reinterpret_cast<const __m128i*>(key));
+        const __m128i high = _mm_load_si128(reinterpret_cast<const __m128i*>(key + 8));
+        const unsigned hits =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(low, wanted))) |
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(high, wanted))) << 16;
+        // Two mask bits per key; the padding keys stay 0 and never match a point.
+        return hits ? std::countr_zero(hits) / 2 : Size;
+#else
+        for (int i = 0; i < Size; ++i)
+            if (key[i] == k) return i;
+        return Size;
+#endif
+    }
+
+    // Index `from` and the ones below it move down one place; the last one is dropped.
+    void OpenAt(int from) {
+        for (int i = Size - 1; i > from; --i)
+            Copy(i - 1, i);
+    }
+    void Write(int i, Level lv, std::int32_t sum, std::uint16_t k) {
+        level[i] = lv;
+        levelSum[i] = sum;
+        key[i] = k;
+    }
+    void Copy(int from, int to) {
+        Write(to, level[from], levelSum[from], key[from]);
+    }
 };
 
 // All slots free.
@@ -62,6 +115,9 @@ struct SearchState {
 // Re-files an empty point in one colour's list from the state's levels: it moves up or
 // down past entries of strictly lower or higher level, or comes in by level and levelSum.
 void RefreshCandidate(SearchState& state, const TGameBoard& board, int colour, int x, int y);
+
+// The same for a point whose four direction levels are `four`, known to be empty.
+void RefileCandidate(CandidateList& list, const Level four[DirectionCount], std::uint16_t key);
 
 // The real board's candidate lists and its best-scoring empty point ((0, 0) when no empty
 // point has any level).

@@ -21,6 +21,9 @@ struct LevelMap {
         return values[colour - Black][x - 1][y - 1][direction];
     }
 
+    // The four direction levels of one point and colour.
+    Level* Four(int colour, int x, int y) { return values[colour - Black][x - 1][y - 1]; }
+
     // The four direction levels of one point and colour, read as one group.
     std::uint32_t Group(int colour, int x, int y) const {
         std::uint32_t group;

@@ -14,7 +14,7 @@ namespace wuziqi {
 
 namespace {
 
-constexpr int Slots = FastList::Size;
+constexpr int Slots = CandidateList::Size;
 
 class SearchWorkersPool;
 
@@ -31,7 +31,7 @@ class FastSearch {
     // With a pool, the moves of this step (not of the steps below) are tried on all its
     // threads; only a search that starts without a stone of its own is given one, since the
     // pool's copies of the board do not have that stone.
-    bool SearchWin(std::uint8_t a, std::uint8_t mover, int& x, int& y, int depth, FastState s,
+    bool SearchWin(std::uint8_t a, std::uint8_t mover, int& x, int& y, int depth, SearchState s,
                    std::uint8_t minLevel, bool wantsPoint = false,
                    SearchWorkersPool* pool = nullptr) {
         if (counts_) ++counts_->searchWin;
@@ -42,8 +42,8 @@ class FastSearch {
         if (stoneX > 0) {
             const std::uint8_t placer = mover == Black ? White : Black;
             board_.Grid[stoneX][stoneY] = static_cast<CellState>(placer);
-            s.List(placer).Clear();
-            s.List(mover).Remove(FastList::Key(stoneX, stoneY));
+            ClearCandidates(s.List(placer));
+            RemoveCandidate(s.List(mover), stoneX, stoneY);
             FastUpdateAfterStone(s, board_, stoneX, stoneY);
         }
         const bool answer = mover == a
@@ -57,14 +57,14 @@ class FastSearch {
     // out: the state after a quiet stone of colour c at (x, y), and then whether c still
     // forces a win when the opponent takes one of the threat points of that state. The quiet
     // move passes when any of its threats of level `minLevel` and more does.
-    FastState AfterQuietStone(std::uint8_t c, int x, int y, FastState s) {
+    SearchState AfterQuietStone(std::uint8_t c, int x, int y, SearchState s) {
         if (counts_) ++counts_->tryOwnMove;
         board_.Grid[x][y] = static_cast<CellState>(c);
         FastUpdateAfterStone(s, board_, x, y);
         board_.Grid[x][y] = Empty;
         return s;
     }
-    bool WinsPastBlock(std::uint8_t c, int x, int y, const FastState& after, std::uint16_t threat,
+    bool WinsPastBlock(std::uint8_t c, int x, int y, const SearchState& after, std::uint16_t threat,
                        int depth, std::uint8_t minLevel) {
         board_.Grid[x][y] = static_cast<CellState>(c);
         const bool answer = Deeper(c, c, threat, depth, after, minLevel);
@@ -76,7 +76,7 @@ class FastSearch {
     // The slots of level `minLevel` and more at the head of the list, in the order to try
     // them: slot order when the first success is wanted, otherwise threats that reach
     // further along their lines (higher levelSum) first, which tends to find a win sooner.
-    static int TryOrder(const FastList& list, int minLevel, bool slotOrder, int order[Slots]) {
+    static int TryOrder(const CandidateList& list, int minLevel, bool slotOrder, int order[Slots]) {
         int n = 0;
         while (n < Slots && list.level[n] >= minLevel) {
             int j = n;
@@ -90,7 +90,7 @@ class FastSearch {
     }
 
     bool Deeper(std::uint8_t a, std::uint8_t mover, std::uint16_t key, int depth,
-                const FastState& s, std::uint8_t minLevel) {
+                const SearchState& s, std::uint8_t minLevel) {
         // Both are answered false whatever the stone does, so neither the copy of the state
         // nor the update is needed. The defender's step with one level left can only answer
         // false: each of its ways on goes one level deeper, where the answer is false.
@@ -98,7 +98,7 @@ class FastSearch {
             if (counts_) ++counts_->searchWin;
             return false;
         }
-        int px = FastList::KeyX(key), py = FastList::KeyY(key);
+        int px = CandidateList::KeyX(key), py = CandidateList::KeyY(key);
         return SearchWin(a, mover, px, py, depth, s, minLevel);
     }
 
@@ -106,16 +106,16 @@ class FastSearch {
     // tries are shared out between the pool's threads when there is a pool.
     template <typename KeyAt>
     int FirstDeeper(int n, KeyAt keyAt, std::uint8_t a, std::uint8_t mover, int depth,
-                    const FastState& s, std::uint8_t minLevel, SearchWorkersPool* pool);
+                    const SearchState& s, std::uint8_t minLevel, SearchWorkersPool* pool);
 
-    bool AttackerMoves(std::uint8_t a, int& x, int& y, int depth, const FastState& s,
+    bool AttackerMoves(std::uint8_t a, int& x, int& y, int depth, const SearchState& s,
                        std::uint8_t minLevel, bool wantsPoint, SearchWorkersPool* pool) {
         const std::uint8_t d = a == Black ? White : Black;
-        const FastList& la = s.List(a);
-        const FastList& ld = s.List(d);
+        const CandidateList& la = s.List(a);
+        const CandidateList& ld = s.List(d);
         auto take = [&](std::uint16_t key) {
-            x = FastList::KeyX(key);
-            y = FastList::KeyY(key);
+            x = CandidateList::KeyX(key);
+            y = CandidateList::KeyY(key);
         };
 
         if (la.level[0] == 11) {
@@ -174,10 +174,10 @@ class FastSearch {
         return false;
     }
 
-    bool DefenderMoves(std::uint8_t a, int depth, const FastState& s, std::uint8_t minLevel) {
+    bool DefenderMoves(std::uint8_t a, int depth, const SearchState& s, std::uint8_t minLevel) {
         const std::uint8_t d = a == Black ? White : Black;
-        const FastList& la = s.List(a);
-        const FastList& ld = s.List(d);
+        const CandidateList& la = s.List(a);
+        const CandidateList& ld = s.List(d);
 
         if (ld.level[0] == 11) return false;
         if (la.level[0] == 11) return Deeper(a, a, la.key[0], depth - 1, s, minLevel);
@@ -239,7 +239,7 @@ class SearchWorkersPool {
 
 template <typename KeyAt>
 int FastSearch::FirstDeeper(int n, KeyAt keyAt, std::uint8_t a, std::uint8_t mover, int depth,
-                            const FastState& s, std::uint8_t minLevel, SearchWorkersPool* pool) {
+                            const SearchState& s, std::uint8_t minLevel, SearchWorkersPool* pool) {
     if (!pool) {
         for (int i = 0; i < n; ++i)
             if (Deeper(a, mover, keyAt(i), depth, s, minLevel)) return i;
@@ -262,10 +262,9 @@ Verdict ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, i
     if (own != Black && own != White) return Verdict::Unchanged;
 
     const RootCandidates root = BuildCandidates(board);
-    FastState s0;
+    SearchState s0;
     s0.levels = board.Levels;
-    s0.lists[0] = FastList::From(root.lists[0]);
-    s0.lists[1] = FastList::From(root.lists[1]);
+    s0.lists = root.lists;
     const CandidateList& ownList = root.lists[own - Black];
     const CandidateList& oppList = root.lists[opp - Black];
 
@@ -331,12 +330,12 @@ Verdict ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, i
         int quiet;
         std::uint16_t key;
     };
-    std::vector<FastState> after(static_cast<std::size_t>(quietCount));
+    std::vector<SearchState> after(static_cast<std::size_t>(quietCount));
     std::vector<Threat> threats;
     for (int i = 0; i < quietCount; ++i) {
-        const CandidateEntry& e = ownList.Slot(quiet[i].slot);
+        const CandidateEntry e = ownList.Slot(quiet[i].slot);
         after[i] = search.AfterQuietStone(own, e.x, e.y, s0);
-        const FastList& list = after[i].List(own);
+        const CandidateList& list = after[i].List(own);
         for (int k = 0; k < Slots && list.level[k] >= 7; ++k)
             threats.push_back({i, list.key[k]});
     }
@@ -345,12 +344,12 @@ Verdict ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, i
         [&](int t) { return threats[t].quiet; },
         [&](int w, int t, StopSignal stop) {
             const Threat& threat = threats[t];
-            const CandidateEntry& e = ownList.Slot(quiet[threat.quiet].slot);
+            const CandidateEntry e = ownList.Slot(quiet[threat.quiet].slot);
             return pool.Search(w, stop).WinsPastBlock(own, e.x, e.y, after[threat.quiet],
                                                       threat.key, depth, 7);
         });
     if (played < quietCount) {
-        const CandidateEntry& e = ownList.Slot(quiet[played].slot);
+        const CandidateEntry e = ownList.Slot(quiet[played].slot);
         x = e.x;
         y = e.y;
         return Verdict::IMightWin;

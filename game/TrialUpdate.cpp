@@ -2,56 +2,44 @@
 // only the four lines through the stone are looked at.
 #include "Evaluation.h"
 #include "GameBoard.h"
+#include "LineWindow.h"
 
 namespace wuziqi {
 
 namespace {
 
-// The line is read nine points each way; the live and dead tests look one or two further,
-// where everything counts as Border.
-constexpr int Reach = 9;
-constexpr int Offset = Reach + 1;
-constexpr int LineCells = 2 * Reach + 4;  // offsets -10..11
-
-// How far from the stone the opponent's levels are taken down and the raised points lie.
-constexpr int NearReach = 5;
+constexpr int NearReach = TrialNearReach;
 
 class LineUpdate {
   public:
     LineUpdate(SearchState& state, TGameBoard& board, int x, int y, int direction)
-        : state_(state), board_(board), x_(x), y_(y), d_(direction) {
-        DirectionStep(direction, dx_, dy_);
-        for (int k = 0; k <= Reach; ++k) {
-            const CellState c = board.Grid[x + k * dx_][y + k * dy_];
-            if (c == Border) break;
-            Cell(k) = c;
-        }
-        for (int k = -1; k >= -Reach; --k) {
-            const CellState c = board.Grid[x + k * dx_][y + k * dy_];
-            if (c == Border) break;
-            Cell(k) = c;
-        }
-    }
+        : state_(state),
+          board_(board),
+          step_(StepOf(direction)),
+          line_(board.Grid, x, y, step_.dx, step_.dy),
+          x_(x),
+          y_(y),
+          d_(direction) {}
 
     void Run() {
-        const std::uint8_t stone = Cell(0);
+        const std::uint8_t stone = line_.At(0);
         const std::uint8_t other = Opponent(stone);
 
         // Take down the opponent's levels near the stone.
-        for (int k = 0; k <= NearReach && Cell(k) != Border; ++k)
+        for (int k = 0; k <= NearReach && line_.At(k) != Border; ++k)
             TakeDown(other, k);
-        for (int k = -1; k >= -NearReach && Cell(k) != Border; --k)
+        for (int k = -1; k >= -NearReach && line_.At(k) != Border; --k)
             TakeDown(other, k);
 
         // Rebuild them from the windows wholly on one side of the stone.
-        for (int i = -9; i <= -5; ++i)
-            TrialWindow(i, -5, -1, other, stone);
-        for (int i = 1; i <= 5; ++i)
-            TrialWindow(i, 1, 5, other, stone);
+        for (int i = -LineReach; i <= -NearReach; ++i)
+            TrialWindow(i, -NearReach, -1, other, stone);
+        for (int i = 1; i <= NearReach; ++i)
+            TrialWindow(i, 1, NearReach, other, stone);
 
         // Raise the stone colour's levels from the windows that hold the stone.
-        for (int i = -4; i <= 0; ++i)
-            TrialWindow(i, -5, 5, stone, other);
+        for (int i = -WindowReach; i <= 0; ++i)
+            TrialWindow(i, -NearReach, NearReach, stone, other);
 
         for (int colour = Black; colour <= White; ++colour)
             for (int k = -NearReach; k <= NearReach; ++k)
@@ -60,9 +48,16 @@ class LineUpdate {
     }
 
   private:
-    std::uint8_t& Cell(int k) { return line_[k + Offset]; }
-    int X(int k) const { return x_ + k * dx_; }
-    int Y(int k) const { return y_ + k * dy_; }
+    struct Step {
+        int dx = 0, dy = 0;
+    };
+    static Step StepOf(int direction) {
+        Step step;
+        DirectionStep(direction, step.dx, step.dy);
+        return step;
+    }
+    int X(int k) const { return x_ + k * step_.dx; }
+    int Y(int k) const { return y_ + k * step_.dy; }
 
     void TakeDown(std::uint8_t colour, int k) {
         state_.levels.At(colour, X(k), Y(k), d_) = 0;
@@ -72,35 +67,16 @@ class LineUpdate {
     // The window of cells i..i+4 for colour c with blocker b. Meeting a blocker inside the
     // window moves the caller's i there, so its next window starts just past it.
     void TrialWindow(int& i, int lo, int hi, std::uint8_t c, std::uint8_t b) {
-        if (Cell(i) == Border || Cell(i) == b) return;
-        int count = 0;
-        std::uint8_t mask = 0;
-        for (int k = i; k <= i + 4; ++k) {
-            const std::uint8_t cell = Cell(k);
-            if (cell == c) {
-                ++count;
-                mask |= static_cast<std::uint8_t>(1u << (4 - (k - i)));
-            } else if (cell == b || cell == Border) {
-                i = k;
-                return;
-            }
+        const WindowRead window = line_.Read(i, c, b);
+        if (window.blocked) {
+            i = window.blockedAt;
+            return;
         }
-        if (count < 2 || count == 5) return;
+        if (window.count < 2 || window.count == WindowLength) return;
 
         Level levels[5] = {};
-        if (count == 4) {
-            for (Level& level : levels)
-                level = FiveLevel;
-        } else {
-            const std::uint8_t left = Cell(i - 1), right = Cell(i + 5);
-            bool dead;
-            if (count == 3)
-                dead = ThreeIsDead(left, right, Cell(i + 6), Cell(i));
-            else
-                dead = left == Border || left == b || right == Border || right == b;
-            board_.MatchPattern(mask, count, dead, levels);
-        }
-        for (int k = i; k <= i + 4; ++k) {
+        board_.MatchPattern(window.mask, window.count, line_.IsDead(i, window.count, b), levels);
+        for (int k = i; k < i + WindowLength; ++k) {
             if (board_.Grid[X(k)][Y(k)] != Empty || k < lo || k > hi) continue;
             Level& level = state_.levels.At(c, X(k), Y(k), d_);
             if (levels[k - i] > level) {
@@ -112,9 +88,9 @@ class LineUpdate {
 
     SearchState& state_;
     TGameBoard& board_;
+    const Step step_;
+    const LineCells line_;
     int x_, y_, d_;
-    int dx_ = 0, dy_ = 0;
-    std::uint8_t line_[LineCells] = {};  // Border everywhere the walk did not reach
     bool raised_[2][2 * NearReach + 1] = {};
 };
 

@@ -13,7 +13,7 @@ CandidateList ListWithLevels(std::initializer_list<int> levels) {
     CandidateList list;
     int x = 1;
     for (const int level : levels) {
-        list.Slot(x) = {static_cast<Level>(level), 0, static_cast<std::int16_t>(x), 1};
+        list.SetSlot(x, {static_cast<Level>(level), 0, static_cast<std::int16_t>(x), 1});
         ++x;
     }
     return list;
@@ -114,8 +114,8 @@ TEST_F(RefreshTest, AnEntryMovesDownPastStrictlyHigherLevelsAndMayDropToZero) {
 
 TEST_F(RefreshTest, ANewPointComesInByLevelThenLevelSumAfterEqualEntries) {
     CandidateList start = ListWithLevels({9, 7, 7});
-    start.Slot(2).levelSum = 10;
-    start.Slot(3).levelSum = 8;
+    start.levelSum[1] = 10;  // slot 2
+    start.levelSum[2] = 8;   // slot 3
 
     state.List(White) = start;
     SetLevels(state.levels, White, 9, 9, {7, 2, 0, 0});  // sum 9
