@@ -3,10 +3,12 @@
 #include <string>
 #include <string_view>
 
+#include "ComputerReply.h"
+
 namespace wuziqi::engine {
 
 struct AnalyzeOptions {
-    int depth = 16;
+    int depth = SearchDepth;
     bool levels = false;  // also print the whole threat map after the placements
     bool reply = false;   // answer as the game does: a free point even where the search has none
 };

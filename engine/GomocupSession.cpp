@@ -13,7 +13,6 @@ namespace {
 
 constexpr CellState Own = Black;
 constexpr CellState Theirs = White;
-constexpr int SearchDepth = 16;
 
 std::string Upper(std::string_view text) {
     std::string upper(text);

@@ -11,6 +11,9 @@ namespace wuziqi {
 
 class TGameBoard;
 
+// How many search levels the computer's reply may use, in the window and in the engine.
+inline constexpr int SearchDepth = 16;
+
 // The empty point nearest the centre (8, 8), ties broken in scan order: lowest column, then
 // lowest row. Nothing when the board is full.
 std::optional<BoardPoint> NearestEmptyToCentre(const TGameBoard& board);

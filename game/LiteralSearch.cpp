@@ -68,42 +68,42 @@ class LiteralSearch {
             y = e.y;
         };
 
-        if (la.Slot(1).level == 11) {
+        if (la.Slot(1).level == FiveLevel) {
             take(la.Slot(1));
             return true;
         }
-        if (ld.Slot(1).level == 11) {
+        if (ld.Slot(1).level == FiveLevel) {
             take(ld.Slot(1));
             return Deeper(a, d, ld.Slot(1), depth - 1, s, minLevel);
         }
-        if (la.Slot(1).level == 10) {
+        if (la.Slot(1).level == OpenFourLevel) {
             take(la.Slot(1));
             return true;
         }
-        if (la.Slot(1).level == 9) {
-            for (int k = 1; k <= Slots && la.Slot(k).level >= 9; ++k) {
+        if (la.Slot(1).level == FourLevel) {
+            for (int k = 1; k <= Slots && la.Slot(k).level >= FourLevel; ++k) {
                 take(la.Slot(k));
-                if (Deeper(a, d, la.Slot(k), depth - 1, s, 9)) return true;
+                if (Deeper(a, d, la.Slot(k), depth - 1, s, FourLevel)) return true;
             }
         }
-        if (minLevel >= 9) return false;
-        if (ld.Slot(1).level == 10) {
+        if (minLevel >= FourLevel) return false;
+        if (ld.Slot(1).level == OpenFourLevel) {
             for (int k = 1; k <= Slots; ++k) {
-                if (ld.Slot(k).level < 9) return false;
+                if (ld.Slot(k).level < FourLevel) return false;
                 take(ld.Slot(k));
                 if (Deeper(a, d, ld.Slot(k), depth - 1, s, minLevel)) return true;
             }
         }
-        if (ld.Slot(1).level == 9) {
-            for (int k = 1; k <= Slots && ld.Slot(k).level == 9; ++k) {
+        if (ld.Slot(1).level == FourLevel) {
+            for (int k = 1; k <= Slots && ld.Slot(k).level == FourLevel; ++k) {
                 take(ld.Slot(k));
-                if (Deeper(d, a, ld.Slot(k), depth - 1, s, 9)) return false;
+                if (Deeper(d, a, ld.Slot(k), depth - 1, s, FourLevel)) return false;
             }
         }
-        if (la.Slot(1).level >= 7) {
-            for (int k = 1; k <= Slots && la.Slot(k).level >= 7; ++k) {
+        if (la.Slot(1).level >= LiveThreeLevel) {
+            for (int k = 1; k <= Slots && la.Slot(k).level >= LiveThreeLevel; ++k) {
                 take(la.Slot(k));
-                if (Deeper(a, d, la.Slot(k), depth - 1, s, 7)) return true;
+                if (Deeper(a, d, la.Slot(k), depth - 1, s, LiveThreeLevel)) return true;
             }
         }
         return false;
@@ -114,12 +114,12 @@ class LiteralSearch {
         const CandidateList& la = s.List(a);
         const CandidateList& ld = s.List(d);
 
-        if (ld.Slot(1).level == 11) return false;
-        if (la.Slot(1).level == 11) return Deeper(a, a, la.Slot(1), depth - 1, s, minLevel);
-        if (ld.Slot(1).level == 10) return false;
-        if (la.Slot(1).level == 10) {
+        if (ld.Slot(1).level == FiveLevel) return false;
+        if (la.Slot(1).level == FiveLevel) return Deeper(a, a, la.Slot(1), depth - 1, s, minLevel);
+        if (ld.Slot(1).level == OpenFourLevel) return false;
+        if (la.Slot(1).level == OpenFourLevel) {
             for (int k = 1; k <= Slots; ++k) {
-                if (la.Slot(k).level < 9) return true;
+                if (la.Slot(k).level < FourLevel) return true;
                 if (!Deeper(a, a, la.Slot(k), depth - 1, s, minLevel)) return false;
             }
             // Twelve refuted blocks still do not make a win.
@@ -161,17 +161,17 @@ Verdict LiteralChooseMove(TGameBoard& board, std::uint8_t own, int& x, int& y, i
     const CandidateList& oppList = s0.List(opp);
 
     x = 0;
-    if (search.SearchWin(own, own, x, y, depth, s0, 7)) return Verdict::IWin;
-    if (oppList.Slot(1).level == 11) {
+    if (search.SearchWin(own, own, x, y, depth, s0, LiveThreeLevel)) return Verdict::IWin;
+    if (oppList.Slot(1).level == FiveLevel) {
         x = oppList.Slot(1).x;
         y = oppList.Slot(1).y;
         return Verdict::None;
     }
     x = 0;
-    if (search.SearchWin(opp, opp, x, y, depth, s0, 7)) {
+    if (search.SearchWin(opp, opp, x, y, depth, s0, LiveThreeLevel)) {
         for (int k = 1; k <= Slots && oppList.Slot(k).level > 0; ++k) {
             int px = oppList.Slot(k).x, py = oppList.Slot(k).y;
-            if (!search.SearchWin(opp, opp, px, py, depth, s0, 7)) {
+            if (!search.SearchWin(opp, opp, px, py, depth, s0, LiveThreeLevel)) {
                 // A stone here leaves the person no forced win.
                 x = oppList.Slot(k).x;
                 y = oppList.Slot(k).y;
@@ -186,11 +186,11 @@ Verdict LiteralChooseMove(TGameBoard& board, std::uint8_t own, int& x, int& y, i
     double best = 0.0;
     for (int k = 1; k <= Slots; ++k) {
         const Level level = ownList.Slot(k).level;
-        if (level >= 7) continue;
-        if (level < 3) break;
+        if (level >= LiveThreeLevel) continue;
+        if (level < QuietMoveLevel) break;
         int px = ownList.Slot(k).x, py = ownList.Slot(k).y;
         const double score = PointScore(board, px, py);
-        if (search.TryOwnMove(own, px, py, depth, s0, 7) && score >= best) {
+        if (search.TryOwnMove(own, px, py, depth, s0, LiveThreeLevel) && score >= best) {
             best = score;
             x = ownList.Slot(k).x;
             y = ownList.Slot(k).y;

@@ -118,36 +118,36 @@ class FastSearch {
             y = CandidateList::KeyY(key);
         };
 
-        if (la.level[0] == 11) {
+        if (la.level[0] == FiveLevel) {
             take(la.key[0]);
             return true;
         }
-        if (ld.level[0] == 11) {
+        if (ld.level[0] == FiveLevel) {
             take(ld.key[0]);
             return Deeper(a, d, ld.key[0], depth - 1, s, minLevel);
         }
-        if (la.level[0] == 10) {
+        if (la.level[0] == OpenFourLevel) {
             take(la.key[0]);
             return true;
         }
         int order[Slots];
         auto ownInOrder = [&](int i) { return la.key[order[i]]; };
         auto theirs = [&](int k) { return ld.key[k]; };
-        if (la.level[0] == 9) {
+        if (la.level[0] == FourLevel) {
             // Fours of ours, in trying order: the first that wins.
-            const int n = TryOrder(la, 9, wantsPoint, order);
-            const int i = FirstDeeper(n, ownInOrder, a, d, depth - 1, s, 9, pool);
+            const int n = TryOrder(la, FourLevel, wantsPoint, order);
+            const int i = FirstDeeper(n, ownInOrder, a, d, depth - 1, s, FourLevel, pool);
             if (i < n) {
                 take(la.key[order[i]]);
                 return true;
             }
         }
-        if (minLevel >= 9) return false;
-        if (ld.level[0] == 10) {
+        if (minLevel >= FourLevel) return false;
+        if (ld.level[0] == OpenFourLevel) {
             // Their point for an open four: play one of their points of level 9 and more;
             // when none of those wins and their list goes on below 9, there is no win.
             int n = 0;
-            while (n < Slots && ld.level[n] >= 9)
+            while (n < Slots && ld.level[n] >= FourLevel)
                 ++n;
             const int k = FirstDeeper(n, theirs, a, d, depth - 1, s, minLevel, pool);
             if (k < n) {
@@ -156,16 +156,16 @@ class FastSearch {
             }
             if (n < Slots) return false;
         }
-        if (ld.level[0] == 9) {
+        if (ld.level[0] == FourLevel) {
             // Their fours: when one of them wins for them, there is no win here.
             int n = 0;
-            while (n < Slots && ld.level[n] == 9)
+            while (n < Slots && ld.level[n] == FourLevel)
                 ++n;
-            if (FirstDeeper(n, theirs, d, a, depth - 1, s, 9, pool) < n) return false;
+            if (FirstDeeper(n, theirs, d, a, depth - 1, s, FourLevel, pool) < n) return false;
         }
-        if (la.level[0] >= 7) {
-            const int n = TryOrder(la, 7, wantsPoint, order);
-            const int i = FirstDeeper(n, ownInOrder, a, d, depth - 1, s, 7, pool);
+        if (la.level[0] >= LiveThreeLevel) {
+            const int n = TryOrder(la, LiveThreeLevel, wantsPoint, order);
+            const int i = FirstDeeper(n, ownInOrder, a, d, depth - 1, s, LiveThreeLevel, pool);
             if (i < n) {
                 take(la.key[order[i]]);
                 return true;
@@ -179,12 +179,12 @@ class FastSearch {
         const CandidateList& la = s.List(a);
         const CandidateList& ld = s.List(d);
 
-        if (ld.level[0] == 11) return false;
-        if (la.level[0] == 11) return Deeper(a, a, la.key[0], depth - 1, s, minLevel);
-        if (ld.level[0] == 10) return false;
-        if (la.level[0] == 10) {
+        if (ld.level[0] == FiveLevel) return false;
+        if (la.level[0] == FiveLevel) return Deeper(a, a, la.key[0], depth - 1, s, minLevel);
+        if (ld.level[0] == OpenFourLevel) return false;
+        if (la.level[0] == OpenFourLevel) {
             for (int k = 0; k < Slots; ++k) {
-                if (la.level[k] < 9) return true;
+                if (la.level[k] < FourLevel) return true;
                 if (!Deeper(a, a, la.key[k], depth - 1, s, minLevel)) return false;
             }
             return false;
@@ -270,14 +270,15 @@ Verdict ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, i
 
     SearchWorkersPool pool(board, counts, cancel);
     x = 0;
-    if (search.SearchWin(own, own, x, y, depth, s0, 7, true, &pool)) return Verdict::IWin;
-    if (oppList.Slot(1).level == 11) {
+    if (search.SearchWin(own, own, x, y, depth, s0, LiveThreeLevel, true, &pool))
+        return Verdict::IWin;
+    if (oppList.Slot(1).level == FiveLevel) {
         x = oppList.Slot(1).x;
         y = oppList.Slot(1).y;
         return Verdict::None;
     }
     x = 0;
-    if (search.SearchWin(opp, opp, x, y, depth, s0, 7, false, &pool)) {
+    if (search.SearchWin(opp, opp, x, y, depth, s0, LiveThreeLevel, false, &pool)) {
         // The first candidate, in slot order, where a stone of ours leaves the person no
         // forced win.
         int blocks = 0;
@@ -285,7 +286,7 @@ Verdict ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, i
             ++blocks;
         const int block = FirstPassing(blocks, pool.Size(), [&](int w, int i, StopSignal stop) {
             int px = oppList.Slot(i + 1).x, py = oppList.Slot(i + 1).y;
-            return !pool.Search(w, stop).SearchWin(opp, opp, px, py, depth, s0, 7);
+            return !pool.Search(w, stop).SearchWin(opp, opp, px, py, depth, s0, LiveThreeLevel);
         });
         if (block < blocks) {
             x = oppList.Slot(block + 1).x;
@@ -308,8 +309,8 @@ Verdict ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, i
     int quietCount = 0;
     for (int k = 1; k <= Slots; ++k) {
         const Level level = ownList.Slot(k).level;
-        if (level >= 7) continue;
-        if (level < 3) break;
+        if (level >= LiveThreeLevel) continue;
+        if (level < QuietMoveLevel) break;
         quiet[quietCount++] = {PointScore(board, ownList.Slot(k).x, ownList.Slot(k).y), k};
     }
     // Insertion sort: at most twelve entries.
@@ -336,7 +337,7 @@ Verdict ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, i
         const CandidateEntry e = ownList.Slot(quiet[i].slot);
         after[i] = search.AfterQuietStone(own, e.x, e.y, s0);
         const CandidateList& list = after[i].List(own);
-        for (int k = 0; k < Slots && list.level[k] >= 7; ++k)
+        for (int k = 0; k < Slots && list.level[k] >= LiveThreeLevel; ++k)
             threats.push_back({i, list.key[k]});
     }
     const int played = FirstPassingGroup(
@@ -346,7 +347,7 @@ Verdict ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, i
             const Threat& threat = threats[t];
             const CandidateEntry e = ownList.Slot(quiet[threat.quiet].slot);
             return pool.Search(w, stop).WinsPastBlock(own, e.x, e.y, after[threat.quiet],
-                                                      threat.key, depth, 7);
+                                                      threat.key, depth, LiveThreeLevel);
         });
     if (played < quietCount) {
         const CandidateEntry e = ownList.Slot(quiet[played].slot);

@@ -15,7 +15,7 @@ inline constexpr Level FiveLevel = 11;      // five
 inline constexpr Level OpenFourLevel = 10;  // four adjacent stones in a live window
 inline constexpr Level FourLevel = 9;       // a four one point short of five, gapped or dead
 inline constexpr Level LiveThreeLevel = 7;  // the weakest live three
-inline constexpr Level HighestLevel = FiveLevel;
+inline constexpr Level QuietMoveLevel = 3;  // the weakest own candidate tried as a quiet move
 
 // One row of a pattern table: the window mask (bit 4 - i set for a stone at position i)
 // and the level that a live window of that shape gives each of its five points.

@@ -10,15 +10,11 @@
 #include "About.h"
 #include "AppInfo.h"
 #include "BoardImage.h"
+#include "ComputerReply.h"
 #include "ComputerPlayer.h"
 #include "GameBoard.h"
 #include "GameTexts.h"
 #include "ui_MainForm.h"
-
-namespace {
-// How many levels deep the computer searches.
-constexpr int SearchDepth = 16;
-}  // namespace
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()) {
     ui->setupUi(this);
@@ -38,10 +34,10 @@ void TForm1::FormCreate() {
     GameState->LastMove = wuziqi::NoLastMove;
     ui->Image1->SetScene([this] { return Scene(); });
 
-    BuiltInComputer = new ComputerPlayer(SearchDepth, this);
+    BuiltInComputer = new ComputerPlayer(wuziqi::SearchDepth, this);
     Computer = BuiltInComputer;
     connect(Computer, &GamePlayer::MoveChosen, this, &TForm1::ComputerAnswered);
-    Hinter = new ComputerPlayer(SearchDepth, this);
+    Hinter = new ComputerPlayer(wuziqi::SearchDepth, this);
     ThinkingNotice = new QTimer(this);
     ThinkingNotice->setSingleShot(true);
     ThinkingNotice->setInterval(ThinkingNoticeDelay);
