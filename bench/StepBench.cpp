@@ -9,6 +9,7 @@
 
 #include "Evaluation.h"
 #include "FastState.h"
+#include "FirstPassing.h"
 #include "GameBoard.h"
 #include "SelfPlayCorpus.h"
 
@@ -99,6 +100,17 @@ void BM_TrialStoneUpdate(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TrialStoneUpdate);
+
+// What sharing one step out between the threads costs beyond its tests: eight tests that
+// return at once, every one of them run.
+void BM_ShareOutEmptyStep(benchmark::State& state) {
+    const int workers = SearchWorkers();
+    for (auto _ : state) {
+        const int answer = FirstPassing(8, workers, [](int, int, auto) { return false; });
+        benchmark::DoNotOptimize(answer);
+    }
+}
+BENCHMARK(BM_ShareOutEmptyStep)->Unit(benchmark::kMicrosecond);
 
 void BM_WholeReply(benchmark::State& state) {
     std::vector<TGameBoard> boards = SetUpAll();

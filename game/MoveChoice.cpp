@@ -21,8 +21,8 @@ class SearchWorkersPool;
 class FastSearch {
   public:
     FastSearch(TGameBoard& board, SearchCounts* counts, std::stop_token cancel,
-               StopSignal stop = StopSignal())
-        : board_(board), counts_(counts), cancel_(std::move(cancel)), stop_(stop) {}
+               std::stop_token stop = {})
+        : board_(board), counts_(counts), cancel_(std::move(cancel)), stop_(std::move(stop)) {}
 
     // x, y: the trial point on entry (0 for none); on the attacker's turn the candidate
     // being tried is written back, so after true they hold the first move of the line.
@@ -37,7 +37,7 @@ class FastSearch {
         if (counts_) ++counts_->searchWin;
         if (depth <= 0) return false;
         // An answer nobody waits for any more: give up before placing anything.
-        if (stop_.IsSet() || cancel_.stop_requested()) return false;
+        if (stop_.stop_requested() || cancel_.stop_requested()) return false;
         const int stoneX = x, stoneY = y;
         if (stoneX > 0) {
             const std::uint8_t placer = mover == Black ? White : Black;
@@ -195,7 +195,7 @@ class FastSearch {
     TGameBoard& board_;
     SearchCounts* counts_;
     std::stop_token cancel_;  // the caller no longer wants the move at all
-    StopSignal stop_;         // another thread's answer has made this one unnecessary
+    std::stop_token stop_;    // another thread's answer has made this one unnecessary
 };
 
 // What each thread of a shared-out step works on: the calling thread uses the board itself,
@@ -223,9 +223,10 @@ class SearchWorkersPool {
 
     int Size() const { return size_; }
 
-    FastSearch Search(int worker, StopSignal stop) {
+    FastSearch Search(int worker, std::stop_token stop) {
         TGameBoard& board = worker == 0 ? board_ : copies_[worker - 1];
-        return FastSearch(board, counts_ ? &workerCounts_[worker] : nullptr, cancel_, stop);
+        return FastSearch(board, counts_ ? &workerCounts_[worker] : nullptr, cancel_,
+                          std::move(stop));
     }
 
   private:
@@ -245,8 +246,8 @@ int FastSearch::FirstDeeper(int n, KeyAt keyAt, std::uint8_t a, std::uint8_t mov
             if (Deeper(a, mover, keyAt(i), depth, s, minLevel)) return i;
         return n;
     }
-    return FirstPassing(n, pool->Size(), [&](int w, int i, StopSignal stop) {
-        return pool->Search(w, stop).Deeper(a, mover, keyAt(i), depth, s, minLevel);
+    return FirstPassing(n, pool->Size(), [&](int w, int i, std::stop_token stop) {
+        return pool->Search(w, std::move(stop)).Deeper(a, mover, keyAt(i), depth, s, minLevel);
     });
 }
 
@@ -284,10 +285,12 @@ Verdict ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, i
         int blocks = 0;
         while (blocks < Slots && oppList.Slot(blocks + 1).level > 0)
             ++blocks;
-        const int block = FirstPassing(blocks, pool.Size(), [&](int w, int i, StopSignal stop) {
-            int px = oppList.Slot(i + 1).x, py = oppList.Slot(i + 1).y;
-            return !pool.Search(w, stop).SearchWin(opp, opp, px, py, depth, s0, LiveThreeLevel);
-        });
+        const int block =
+            FirstPassing(blocks, pool.Size(), [&](int w, int i, std::stop_token stop) {
+                int px = oppList.Slot(i + 1).x, py = oppList.Slot(i + 1).y;
+                return !pool.Search(w, std::move(stop))
+                            .SearchWin(opp, opp, px, py, depth, s0, LiveThreeLevel);
+            });
         if (block < blocks) {
             x = oppList.Slot(block + 1).x;
             y = oppList.Slot(block + 1).y;
@@ -343,11 +346,12 @@ Verdict ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, i
     const int played = FirstPassingGroup(
         static_cast<int>(threats.size()), quietCount, pool.Size(),
         [&](int t) { return threats[t].quiet; },
-        [&](int w, int t, StopSignal stop) {
+        [&](int w, int t, std::stop_token stop) {
             const Threat& threat = threats[t];
             const CandidateEntry e = ownList.Slot(quiet[threat.quiet].slot);
-            return pool.Search(w, stop).WinsPastBlock(own, e.x, e.y, after[threat.quiet],
-                                                      threat.key, depth, LiveThreeLevel);
+            return pool.Search(w, std::move(stop))
+                .WinsPastBlock(own, e.x, e.y, after[threat.quiet], threat.key, depth,
+                               LiveThreeLevel);
         });
     if (played < quietCount) {
         const CandidateEntry e = ownList.Slot(quiet[played].slot);

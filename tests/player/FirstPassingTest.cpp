@@ -26,7 +26,7 @@ TEST(FirstPassing, GivesTheLowestPassingIndexAndTestsEveryLowerOneToTheEnd) {
     for (int workers = 1; workers <= 4; ++workers) {
         for (const PassCase& c : cases) {
             std::array<std::atomic<int>, N> finished{};
-            const int answer = FirstPassing(N, workers, [&](int worker, int i, StopSignal) {
+            const int answer = FirstPassing(N, workers, [&](int worker, int i, std::stop_token) {
                 EXPECT_LT(worker, workers);
                 // Uneven amounts of work, so that the threads get out of step.
                 volatile unsigned spin = 0;
@@ -48,7 +48,7 @@ TEST(FirstPassing, GivesTheLowestPassingIndexAndTestsEveryLowerOneToTheEnd) {
 
 TEST(FirstPassing, NothingToTestGivesZeroWithoutCallingTheTest) {
     int calls = 0;
-    EXPECT_EQ(FirstPassing(0, 4, [&](int, int, StopSignal) { return ++calls, true; }), 0);
+    EXPECT_EQ(FirstPassing(0, 4, [&](int, int, std::stop_token) { return ++calls, true; }), 0);
     EXPECT_EQ(calls, 0);
 }
 
@@ -57,16 +57,16 @@ TEST(FirstPassing, AHigherTestStillRunningIsToldToStopOnceALowerOnePasses) {
     // index 2 then waits for the stop signal.
     std::atomic<bool> twoStarted{false};
     std::atomic<bool> twoSawStop{false};
-    const int answer = FirstPassing(3, 3, [&](int, int i, StopSignal stop) {
+    const int answer = FirstPassing(3, 3, [&](int, int i, std::stop_token stop) {
         if (i == 0) {
             while (!twoStarted.load())
                 std::this_thread::yield();
             return true;
         }
         if (i == 2) {
-            EXPECT_FALSE(stop.IsSet());
+            EXPECT_FALSE(stop.stop_requested());
             twoStarted.store(true);
-            while (!stop.IsSet())
+            while (!stop.stop_requested())
                 std::this_thread::yield();
             twoSawStop.store(true);
             return true;  // thrown away: index 0 has passed
@@ -79,8 +79,8 @@ TEST(FirstPassing, AHigherTestStillRunningIsToldToStopOnceALowerOnePasses) {
 
 TEST(FirstPassing, AnUnsharedRunNeverSignalsStop) {
     std::vector<bool> stopSeen;
-    FirstPassing(5, 1, [&](int, int i, StopSignal stop) {
-        stopSeen.push_back(stop.IsSet());
+    FirstPassing(5, 1, [&](int, int i, std::stop_token stop) {
+        stopSeen.push_back(stop.stop_requested());
         return i == 3;
     });
     EXPECT_EQ(stopSeen, std::vector<bool>(4, false));
@@ -96,7 +96,7 @@ TEST(FirstPassingGroup, GivesTheLowestGroupWithAPassingTest) {
         for (const PassCase& c : cases) {
             const int answer = FirstPassingGroup(
                 N, Groups, workers, [&](int i) { return group[i]; },
-                [&](int, int i, StopSignal) { return ((c.passing >> i) & 1u) != 0; });
+                [&](int, int i, std::stop_token) { return ((c.passing >> i) & 1u) != 0; });
             EXPECT_EQ(answer, c.expected)
                 << "workers " << workers << ", passing 0x" << std::hex << c.passing;
         }
@@ -110,7 +110,7 @@ TEST(FirstPassingGroup, TheOtherTestsOfThePassingGroupAreToldToStop) {
     std::atomic<bool> stopSeen{false};
     const int answer = FirstPassingGroup(
         2, 1, 2, [](int) { return 0; },
-        [&](int, int, StopSignal stop) {
+        [&](int, int, std::stop_token stop) {
             if (started.fetch_add(1) == 0) {
                 while (started.load() < 2)
                     std::this_thread::yield();
@@ -118,9 +118,9 @@ TEST(FirstPassingGroup, TheOtherTestsOfThePassingGroupAreToldToStop) {
             }
             // Bounded only so that a broken stop signal fails the test instead of hanging it.
             const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-            while (!stop.IsSet() && std::chrono::steady_clock::now() < giveUp)
+            while (!stop.stop_requested() && std::chrono::steady_clock::now() < giveUp)
                 std::this_thread::yield();
-            stopSeen.store(stop.IsSet());
+            stopSeen.store(stop.stop_requested());
             return false;
         });
     EXPECT_EQ(answer, 0);
