@@ -97,6 +97,18 @@ INSTANTIATE_TEST_SUITE_P(
                 // (2, 8) lies beyond the reach that the black stones cleared, so it keeps the
                 // level that the lone white stone gave it.
                 {0, 2, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        // Only the window of 6..10 (-X-X-) is live: the two beside it are dead (a white stone
+        // just outside each), so x = 6 and x = 10 show its outer level 7 over their 5.
+        RowCase{"SplitTwoBetweenWhiteStones",
+                {{7, 8, Black}, {9, 8, Black}, {4, 8, White}, {12, 8, White}},
+                {0, 0, 0, 0, 5, 7, 8, 8, 8, 7, 5, 0, 0, 0, 0},
+                {1, 1, 1, 1, 1, 1, 0, 0, 0, 1, 1, 1, 1, 1, 1}},
+        // The window of 1..5 (-XXX-) has the frame before it and an empty cell two after it:
+        // dead, so x = 1, which lies in no other window, gets 9 and not 10.
+        RowCase{"ThreeAgainstTheFrame",
+                {{2, 8, Black}, {3, 8, Black}, {4, 8, Black}},
+                {9, 10, 10, 10, 10, 9, 6, 2, 0, 0, 0, 0, 0, 0, 0},
+                Zeros},
         RowCase{"StoneTakenOffAgain", {{8, 8, Black}, {8, 8, Empty}}, Zeros, Zeros}),
     [](const ::testing::TestParamInfo<RowCase>& info) { return std::string(info.param.name); });
 

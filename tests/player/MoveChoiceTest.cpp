@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "Evaluation.h"
 #include "GameBoard.h"
 #include "LiteralSearch.h"
 #include "RecordingReporter.h"
@@ -105,6 +106,18 @@ TEST_P(MoveChoiceTest, AQuietMoveThatCanTurnIntoAWinIsAnnounced) {
 
 TEST_P(MoveChoiceTest, ALoneStoneInTheCentreIsAnsweredAtItsFirstNeighbour) {
     EXPECT_EQ(Choose({{8, 8, Black}}, White), Point(7, 7));
+    EXPECT_EQ(verdict, Verdict::None);
+}
+
+TEST_P(MoveChoiceTest, TwoCrossingLiveTwosOfLevelSixMakeTheBestScoringPoint) {
+    // Black X---X along row 8 and along column 5 cross at (5, 8): level 6 in both lines
+    // there and nothing in the diagonals, so it scores 2 x 170. No other point has two
+    // levels of 6, Black has no level of 7 and more to search, and White no candidate.
+    const Point move = Choose({{4, 8, Black}, {8, 8, Black}, {5, 6, Black}, {5, 10, Black}}, White);
+    EXPECT_EQ(board.Levels.At(Black, 5, 8, 0), 6);
+    EXPECT_EQ(board.Levels.At(Black, 5, 8, 2), 6);
+    EXPECT_EQ(PointScore(board, 5, 8), 340.0);
+    EXPECT_EQ(move, Point(5, 8));
     EXPECT_EQ(verdict, Verdict::None);
 }
 

@@ -1,7 +1,12 @@
 // The update of a search step's copy after a trial stone.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
 #include "Evaluation.h"
+#include "FastState.h"
 #include "GameBoard.h"
 
 namespace wuziqi {
@@ -95,6 +100,65 @@ TEST(TrialUpdate, AStoneAtTheEdgeStopsTheWalkAtTheFrame) {
     for (int x = 4; x <= 6; ++x)
         EXPECT_EQ(state.levels.At(White, x, 1, 0), 5) << "x " << x;
     EXPECT_EQ(state.levels.At(White, 1, 1, 0), 0);
+}
+
+// A random empty point, or false when a few tries find none.
+bool RandomEmpty(const TGameBoard& board, std::mt19937& random, int& x, int& y) {
+    std::uniform_int_distribution<int> coordinate(1, 15);
+    for (int tries = 0; tries < 50; ++tries) {
+        x = coordinate(random);
+        y = coordinate(random);
+        if (board.Grid[x][y] == Empty) return true;
+    }
+    return false;
+}
+
+void ExpectSameState(const SearchState& fast, const SearchState& reference,
+                     const std::string& where) {
+    ASSERT_EQ(fast.levels, reference.levels) << where;
+    for (int colour : {Black, White})
+        for (int k = 1; k <= CandidateList::Size; ++k) {
+            const CandidateEntry f = fast.List(colour).Slot(k), r = reference.List(colour).Slot(k);
+            ASSERT_TRUE(f.level == r.level && f.levelSum == r.levelSum && f.IsAt(r.x, r.y))
+                << where << ", colour " << colour << ", slot " << k;
+        }
+}
+
+// Stones placed and taken off at random; from each position a chain of trial stones, as the
+// search plays them, updated by both updates from the same state.
+TEST(TrialUpdate, FastAndReferenceUpdatesLeaveTheSameStateSlotBySlot) {
+    for (unsigned seed = 1; seed <= 30; ++seed) {
+        std::mt19937 random(seed);
+        TGameBoard board;
+        for (int step = 0; step < 60; ++step) {
+            int x = 0, y = 0;
+            if (!RandomEmpty(board, random, x, y)) break;
+            board.Place(x, y, random() % 2 ? Black : White);
+            if (random() % 5 == 0) board.Place(x, y, Empty);
+
+            SearchState reference = StateOf(board), fast = reference;
+            std::vector<std::pair<int, int>> trials;
+            std::uint8_t mover = random() % 2 ? Black : White;
+            for (int depth = 0; depth < 4 && RandomEmpty(board, random, x, y); ++depth) {
+                const std::uint8_t placer = Opponent(mover);
+                board.Grid[x][y] = static_cast<CellState>(placer);
+                trials.emplace_back(x, y);
+                for (SearchState* state : {&reference, &fast}) {
+                    ClearCandidates(state->List(placer));
+                    RemoveCandidate(state->List(mover), x, y);
+                }
+                UpdateAfterStone(reference, board, x, y);
+                FastUpdateAfterStone(fast, board, x, y);
+                ASSERT_NO_FATAL_FAILURE(ExpectSameState(
+                    fast, reference,
+                    "seed " + std::to_string(seed) + ", step " + std::to_string(step) +
+                        ", trial stone " + std::to_string(depth)));
+                mover = placer;
+            }
+            for (const auto& [tx, ty] : trials)
+                board.Grid[tx][ty] = Empty;
+        }
+    }
 }
 
 }  // namespace
