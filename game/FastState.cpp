@@ -61,12 +61,9 @@ void ScanTrialLine(SearchState& state, const TGameBoard& board, int x0, int y0) 
             }
         }
     };
-    for (int i = -LineReach; i <= -NearReach; ++i)
-        window(i, -NearReach, -1, other, stone);
-    for (int i = 1; i <= NearReach; ++i)
-        window(i, 1, NearReach, other, stone);
-    for (int i = -WindowReach; i <= 0; ++i)
-        window(i, -NearReach, NearReach, stone, other);
+    ForEachTrialWindow([&](int& i, int lo, int hi, bool ofStone) {
+        window(i, lo, hi, ofStone ? stone : other, ofStone ? other : stone);
+    });
 
     for (int c = Black; c <= White; ++c) {
         CandidateList& list = state.List(c);

@@ -21,6 +21,20 @@ inline constexpr int TrialNearReach = WindowReach + 1;
 
 using BoardGrid = CellState[BoardSize + 2][BoardSize + 2];
 
+// The windows that a search's trial stone makes its update look at, in order, as
+// window(start, lo, hi, ofStone): first the other colour's windows wholly on one side of the
+// stone, then the stone colour's windows that hold it. Only the points lo..hi of each (offsets
+// from the stone) are raised; a window that meets a blocker moves `start` there.
+template <typename Window>
+void ForEachTrialWindow(Window&& window) {
+    for (int i = -LineReach; i <= -TrialNearReach; ++i)
+        window(i, -TrialNearReach, -1, false);
+    for (int i = 1; i <= TrialNearReach; ++i)
+        window(i, 1, TrialNearReach, false);
+    for (int i = -WindowReach; i <= 0; ++i)
+        window(i, -TrialNearReach, TrialNearReach, true);
+}
+
 // One five-point window of a line as seen by one colour.
 struct WindowRead {
     bool blocked;       // a stone of the other colour or the frame lies in the window

@@ -144,19 +144,26 @@ bool LiteralTryOwnMove(TGameBoard& board, std::uint8_t colour, int& x, int& y, i
     return LiteralSearch(board, counts).TryOwnMove(colour, x, y, depth, state, minLevel);
 }
 
-Verdict LiteralChooseMove(TGameBoard& board, std::uint8_t own, int& x, int& y, int depth,
-                          SearchCounts* counts) {
-    if (depth < 1) return Verdict::Unchanged;
-    LiteralSearch search(board, counts);
+std::optional<SearchStart> StartSearch(TGameBoard& board, std::uint8_t own, int depth) {
+    if (depth < 1) return std::nullopt;
     const std::uint8_t opp = Opponent(own, board.GetReporter());
     // A colour other than Black or White has no candidate list to search: the wrong call
     // has been reported, and the point is left as the caller gave it.
-    if (own != Black && own != White) return Verdict::Unchanged;
+    if (own != Black && own != White) return std::nullopt;
+    SearchStart start{BuildCandidates(board), {}, opp};
+    start.state.levels = board.Levels;
+    start.state.lists = start.root.lists;
+    return start;
+}
 
-    const RootCandidates root = BuildCandidates(board);
-    SearchState s0;
-    s0.levels = board.Levels;
-    s0.lists = root.lists;
+Verdict LiteralChooseMove(TGameBoard& board, std::uint8_t own, int& x, int& y, int depth,
+                          SearchCounts* counts) {
+    const std::optional<SearchStart> start = StartSearch(board, own, depth);
+    if (!start) return Verdict::Unchanged;
+    const RootCandidates& root = start->root;
+    const SearchState& s0 = start->state;
+    const std::uint8_t opp = start->opp;
+    LiteralSearch search(board, counts);
     const CandidateList& ownList = s0.List(own);
     const CandidateList& oppList = s0.List(opp);
 

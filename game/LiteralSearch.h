@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "Evaluation.h"
 #include "Verdict.h"
@@ -14,6 +15,16 @@ struct SearchCounts {
     std::uint64_t searchWin = 0;   // SearchWin steps entered
     std::uint64_t tryOwnMove = 0;  // quiet moves tried
 };
+
+// What both move choices start from: the real board's candidate lists and best point, the
+// search state made of its levels and those lists, and the opponent's colour. Nothing when
+// the depth is below 1 or the colour is none (a wrong call, reported to the board's reporter).
+struct SearchStart {
+    RootCandidates root;
+    SearchState state;
+    std::uint8_t opp;
+};
+std::optional<SearchStart> StartSearch(TGameBoard& board, std::uint8_t own, int depth);
 
 // The threat search written out step by step, with no shortcut: the reference that the
 // fast move choice of TGameBoard::ChooseMove must agree with on every position. Same

@@ -255,17 +255,12 @@ int FastSearch::FirstDeeper(int n, KeyAt keyAt, std::uint8_t a, std::uint8_t mov
 
 Verdict ChooseMoveCounted(TGameBoard& board, std::uint8_t own, int& x, int& y, int depth,
                           SearchCounts* counts, std::stop_token cancel) {
-    if (depth < 1) return Verdict::Unchanged;
+    const std::optional<SearchStart> start = StartSearch(board, own, depth);
+    if (!start) return Verdict::Unchanged;
+    const RootCandidates& root = start->root;
+    const SearchState& s0 = start->state;
+    const std::uint8_t opp = start->opp;
     FastSearch search(board, counts, cancel);
-    const std::uint8_t opp = Opponent(own, board.GetReporter());
-    // A colour other than Black or White has no candidate list to search: the wrong call
-    // has been reported, and the point is left as the caller gave it.
-    if (own != Black && own != White) return Verdict::Unchanged;
-
-    const RootCandidates root = BuildCandidates(board);
-    SearchState s0;
-    s0.levels = board.Levels;
-    s0.lists = root.lists;
     const CandidateList& ownList = root.lists[own - Black];
     const CandidateList& oppList = root.lists[opp - Black];
 

@@ -31,15 +31,11 @@ class LineUpdate {
         for (int k = -1; k >= -NearReach && line_.At(k) != Border; --k)
             TakeDown(other, k);
 
-        // Rebuild them from the windows wholly on one side of the stone.
-        for (int i = -LineReach; i <= -NearReach; ++i)
-            TrialWindow(i, -NearReach, -1, other, stone);
-        for (int i = 1; i <= NearReach; ++i)
-            TrialWindow(i, 1, NearReach, other, stone);
-
-        // Raise the stone colour's levels from the windows that hold the stone.
-        for (int i = -WindowReach; i <= 0; ++i)
-            TrialWindow(i, -NearReach, NearReach, stone, other);
+        // Rebuild them from the windows wholly on one side of the stone, then raise the stone
+        // colour's levels from the windows that hold the stone.
+        ForEachTrialWindow([&](int& i, int lo, int hi, bool ofStone) {
+            TrialWindow(i, lo, hi, ofStone ? stone : other, ofStone ? other : stone);
+        });
 
         for (int colour = Black; colour <= White; ++colour)
             for (int k = -NearReach; k <= NearReach; ++k)
