@@ -69,28 +69,4 @@ DecodedGame DecodeSavedGame(std::span<const std::uint8_t> bytes) {
     return decoded;
 }
 
-std::string DescribeSavedGameError(SavedGameError error, int badEntry) {
-    const std::string title = "不是棋盘文件！";
-    const std::string notABoardFile = title + "\n";
-    const std::string entry = std::to_string(badEntry + 1);
-    switch (error) {
-        case SavedGameError::None: return {};
-        case SavedGameError::NotARegularFile:
-            return notABoardFile + "这不是普通文件，而是文件夹、管道或设备，没有读取。";
-        case SavedGameError::NotABoardFile: return notABoardFile + "文件开头没有棋盘文件的标识。";
-        case SavedGameError::FileTooLarge:
-            return notABoardFile + "文件超过了棋盘文件的大小上限（" +
-                   std::to_string(LargestSavedGameFile / 1024) + " KB）。";
-        case SavedGameError::MissingCount: return notABoardFile + "文件在步数之前就结束了。";
-        case SavedGameError::NegativeCount: return notABoardFile + "文件中的步数是负数。";
-        case SavedGameError::MissingMoves:
-            return notABoardFile + "文件中的棋步比记录的步数少，文件不完整。";
-        case SavedGameError::TrailingBytes: return notABoardFile + "最后一步之后还有多余的数据。";
-        case SavedGameError::MoveOffBoard: return notABoardFile + "第 " + entry + " 步不在棋盘上。";
-        case SavedGameError::PointTaken:
-            return notABoardFile + "第 " + entry + " 步落在已有棋子的位置上。";
-    }
-    return title;
-}
-
 }  // namespace wuziqi

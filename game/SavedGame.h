@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "MoveRecord.h"
@@ -47,9 +46,5 @@ struct DecodedGame {
 // replayed on an empty board; otherwise no moves are returned. Nothing larger than the file
 // itself is ever allocated.
 DecodedGame DecodeSavedGame(std::span<const std::uint8_t> bytes);
-
-// The message shown for a rejected file (UTF-8): "不是棋盘文件！" and the reason, naming the
-// rejected entry (from 0) where there is one.
-std::string DescribeSavedGameError(SavedGameError error, int badEntry = -1);
 
 }  // namespace wuziqi

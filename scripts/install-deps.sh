@@ -7,7 +7,8 @@
 #   bench   also Google Benchmark
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-tools-dev libgl-dev fonts-noto-cjk
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev
+          fonts-noto-cjk
           qt6-translations-l10n)
 for extra in "$@"; do
     case "$extra" in

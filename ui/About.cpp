@@ -12,14 +12,27 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TForm
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    ui->ProductName->setText(wuziqi::ProductTitle());
-    ui->Version->setText(QStringLiteral("版本 %1\n\n%2")
-                             .arg(QString::fromLatin1(wuziqi::ProgramVersion),
-                                  QString::fromLatin1(wuziqi::HomePageAddress)));
+    ShowTexts();
     ui->OKButton->setFocus();
 }
 
 TForm2::~TForm2() = default;
+
+void TForm2::ShowTexts() {
+    ui->ProductName->setText(wuziqi::ProductTitle());
+    ui->Version->setText(
+        tr("版本 %1\n\n%2")
+            .arg(QString::fromLatin1(wuziqi::ProgramVersion),
+                 QString::fromLatin1(wuziqi::HomePageAddress)));
+}
+
+void TForm2::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        ShowTexts();
+    }
+    QDialog::changeEvent(event);
+}
 
 void TForm2::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

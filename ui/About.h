@@ -18,7 +18,11 @@ class TForm2 : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    // The texts made here rather than in the layout, in the interface's language.
+    void ShowTexts();
+
     std::unique_ptr<Ui::TForm2> ui;
 };

@@ -1,14 +1,15 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QString>
 #include <QStringList>
 
 namespace wuziqi {
 
-// The window caption.
+// The product's name, in the interface's language.
 inline QString ProductTitle() {
-    return QStringLiteral("五子棋");
+    return QCoreApplication::translate("AppInfo", "五子棋");
 }
 
 // The project's home page: opened by the web-site command, and also the application title that

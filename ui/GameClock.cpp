@@ -32,10 +32,8 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::ShowClocks() {
-    StatusPanels[2]->setText(QStringLiteral("黑方所用时间: ") + Seconds(GameState->BlackClock) +
-                             QStringLiteral(" 秒"));
-    StatusPanels[3]->setText(QStringLiteral("白方所用时间: ") + Seconds(GameState->WhiteClock) +
-                             QStringLiteral(" 秒"));
+    StatusPanels[2]->setText(tr("黑方所用时间: %1 秒").arg(Seconds(GameState->BlackClock)));
+    StatusPanels[3]->setText(tr("白方所用时间: %1 秒").arg(Seconds(GameState->WhiteClock)));
 }
 
 void TForm1::Action9Execute() {

@@ -10,6 +10,7 @@
 #include "FiveLines.h"
 #include "GameBoard.h"
 #include "GamePlayer.h"
+#include "GameTexts.h"
 #include "MainForm.h"
 #include "ui_MainForm.h"
 
@@ -130,7 +131,7 @@ bool TForm1::CancelComputerMove() {
 
 void TForm1::ShowThinking() {
     VerdictBeforeThinking = StatusPanels[0]->text();
-    StatusPanels[0]->setText(QStringLiteral("思考中…"));
+    StatusPanels[0]->setText(GameTexts::Thinking());
     setCursor(Qt::BusyCursor);
     ThinkingShown = true;
 }

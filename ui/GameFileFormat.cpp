@@ -1,8 +1,10 @@
 #include "GameFileFormat.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include "GameFileRefusal.h"
+#include "GameTexts.h"
 #include "PsqFile.h"
 #include "SavedGame.h"
 
@@ -37,6 +39,13 @@ QString SuffixOf(GameFileFormat format) {
     return QStringLiteral("wzq");
 }
 
+GameFileFormat FormatOfFile(const QString& fileName) {
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    for (GameFileFormat format : {GameFileFormat::Psq, GameFileFormat::Sgf})
+        if (suffix == SuffixOf(format)) return format;
+    return GameFileFormat::Wzq;
+}
+
 QByteArray EncodeGameFile(GameFileFormat format, std::span<const wuziqi::MoveRecord> moves,
                           const wuziqi::SgfPlayers& players) {
     switch (format) {
@@ -62,9 +71,7 @@ ReadGameFileResult DecodeGameFile(GameFileFormat format, const QByteArray& bytes
         wuziqi::DecodedGame decoded =
             wuziqi::DecodeSavedGame({first, static_cast<std::size_t>(bytes.size())});
         if (decoded.ok()) return {std::move(decoded.moves), {}};
-        return {{},
-                QString::fromStdString(
-                    wuziqi::DescribeSavedGameError(decoded.error, decoded.badEntry))};
+        return {{}, GameTexts::SavedGameRefusal(decoded.error, decoded.badEntry)};
     }
     wuziqi::TextGameFile read =
         format == GameFileFormat::Psq ? wuziqi::DecodePsq(text) : wuziqi::DecodeSgf(text);

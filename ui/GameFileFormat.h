@@ -23,6 +23,8 @@ struct ChosenGameFile {
 QStringList GameFileFilters();
 GameFileFormat FormatOfFilter(const QString& filter);
 QString SuffixOf(GameFileFormat format);
+// The format a file's extension names; .wzq for any other.
+GameFileFormat FormatOfFile(const QString& fileName);
 
 // The file for the moves; SGF also keeps the players' names.
 QByteArray EncodeGameFile(GameFileFormat format, std::span<const wuziqi::MoveRecord> moves,

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "GameTexts.h"
+
 namespace {
 
 QString Translated(const char* text) {
@@ -49,5 +51,5 @@ QString Reason(const wuziqi::TextGameFile& file) {
 
 QString DescribeRefusal(const wuziqi::TextGameFile& file) {
     // The same title as a refused .wzq file.
-    return QStringLiteral("不是棋盘文件！\n") + Reason(file);
+    return GameTexts::RefusedFileTitle() + QLatin1Char('\n') + Reason(file);
 }

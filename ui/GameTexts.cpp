@@ -1,36 +1,71 @@
 #include "GameTexts.h"
 
-#include "GameBoard.h"
+#include "CellState.h"
 
-namespace GameTexts {
-
-QString Verdict(wuziqi::Verdict verdict) {
+QString GameTexts::Verdict(wuziqi::Verdict verdict) {
     switch (verdict) {
         case wuziqi::Verdict::Unchanged: return {};
         case wuziqi::Verdict::None: return QStringLiteral(" ");
-        case wuziqi::Verdict::IWin: return QStringLiteral("我赢了! ");
-        case wuziqi::Verdict::YouWin: return QStringLiteral("你赢了! ");
-        case wuziqi::Verdict::YouMightWin: return QStringLiteral("你有可能赢哦! ");
-        case wuziqi::Verdict::IMightWin: return QStringLiteral("我有可能赢哦! ");
+        case wuziqi::Verdict::IWin: return tr("我赢了! ");
+        case wuziqi::Verdict::YouWin: return tr("你赢了! ");
+        case wuziqi::Verdict::YouMightWin: return tr("你有可能赢哦! ");
+        case wuziqi::Verdict::IMightWin: return tr("我有可能赢哦! ");
     }
     return {};
 }
 
-QString Refusal(wuziqi::PlaceRefusal) {
+QString GameTexts::Refusal(wuziqi::PlaceRefusal) {
     // One text for every reason: the point cannot take that stone.
-    return QStringLiteral(" Set Wrong!");
+    return tr(" Set Wrong!");
 }
 
-QString Win(std::uint8_t colour) {
-    return QString::fromStdString(wuziqi::TGameBoard::ColourName(colour)) + QStringLiteral(" Win!");
+QString GameTexts::Win(std::uint8_t colour) {
+    // As the model names colours: anything but Black is White.
+    return colour == wuziqi::Black ? tr("Black Win!") : tr("White Win!");
 }
 
-QString WrongColour() {
-    return QStringLiteral(" Type Error! ");
+QString GameTexts::WrongColour() {
+    return tr(" Type Error! ");
 }
 
-QString PatternMismatch(int count) {
-    return QStringLiteral("Mach error!") + QString::number(count);
+QString GameTexts::Thinking() {
+    return tr("思考中…");
 }
 
-}  // namespace GameTexts
+QString GameTexts::PatternMismatch(int count) {
+    return tr("Mach error!%1").arg(count);
+}
+
+QString GameTexts::RefusedFileTitle() {
+    return tr("不是棋盘文件！");
+}
+
+QString GameTexts::SavedGameRefusal(wuziqi::SavedGameError error, int badEntry) {
+    using wuziqi::SavedGameError;
+    const QString title = RefusedFileTitle();
+    QString reason;
+    switch (error) {
+        case SavedGameError::None: return {};
+        case SavedGameError::NotARegularFile:
+            reason = tr("这不是普通文件，而是文件夹、管道或设备，没有读取。");
+            break;
+        case SavedGameError::NotABoardFile: reason = tr("文件开头没有棋盘文件的标识。"); break;
+        case SavedGameError::FileTooLarge:
+            reason = tr("文件超过了棋盘文件的大小上限（%1 KB）。")
+                         .arg(wuziqi::LargestSavedGameFile / 1024);
+            break;
+        case SavedGameError::MissingCount: reason = tr("文件在步数之前就结束了。"); break;
+        case SavedGameError::NegativeCount: reason = tr("文件中的步数是负数。"); break;
+        case SavedGameError::MissingMoves:
+            reason = tr("文件中的棋步比记录的步数少，文件不完整。");
+            break;
+        case SavedGameError::TrailingBytes: reason = tr("最后一步之后还有多余的数据。"); break;
+        case SavedGameError::MoveOffBoard:
+            reason = tr("第 %1 步不在棋盘上。").arg(badEntry + 1);
+            break;
+        case SavedGameError::PointTaken:
+            reason = tr("第 %1 步落在已有棋子的位置上。").arg(badEntry + 1);
+            break;
+    }
+    return reason.isEmpty() ? title : title + QLatin1Char('\n') + reason;
+}

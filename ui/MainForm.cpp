@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QResizeEvent>
+#include <QSettings>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -14,6 +15,7 @@
 #include "ComputerPlayer.h"
 #include "GameBoard.h"
 #include "GameTexts.h"
+#include "RecentGames.h"
 #include "ui_MainForm.h"
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()) {
@@ -52,6 +54,8 @@ void TForm1::FormCreate() {
     SetUpKeyboard();
     SetUpOpponents();
     SizeAndCentre();
+    ShowCodeTexts();
+    ApplyRememberedState();
 }
 
 void TForm1::FormDestroy() {
@@ -85,9 +89,12 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    // A reply still being searched is not wanted any more; an engine is told to end.
+    // A reply still being searched is not wanted any more; the game is kept with the computer
+    // to move, and a resumed game asks it again. An engine is told to end.
+    const bool computerToMove = ComputerThinking();
     CancelComputerMove();
     StopEngine();
+    KeepForNextStart(computerToMove);
     QMainWindow::closeEvent(event);
 }
 
@@ -113,13 +120,15 @@ void TForm1::WrongColour() {
 }
 
 void TForm1::PatternMismatch(int count) {
+    ShownMismatch = count;
     StatusPanels[4]->setText(GameTexts::PatternMismatch(count));
 }
 
 void TForm1::ShowVerdict(wuziqi::Verdict verdict) {
     // A choice that was not made leaves the last comment standing.
-    if (verdict != wuziqi::Verdict::Unchanged)
-        StatusPanels[0]->setText(GameTexts::Verdict(verdict));
+    if (verdict == wuziqi::Verdict::Unchanged) return;
+    ShownVerdict = verdict;
+    StatusPanels[0]->setText(GameTexts::Verdict(verdict));
 }
 
 QString TForm1::StatusText(int panel) const {

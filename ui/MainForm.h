@@ -16,11 +16,14 @@
 #include "GamePlayer.h"
 #include "GameRecord.h"
 #include "GameReporter.h"
+#include "Settings.h"
 #include "Verdict.h"
 
 class ComputerPlayer;
 class EngineLog;
 class EnginePlayer;
+class QSettings;
+class RecentGames;
 class QFileDialog;
 class QFrame;
 class QKeyEvent;
@@ -91,6 +94,14 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     void PlayAgainstEngine(const QString& program, int turnSeconds);
     void PlayAgainstBuiltInComputer();
 
+    // Between runs (RememberedState.cpp): the options as they stand and as the settings give
+    // them, and the game kept when the window closed, put back by "继续上局"; false, after
+    // the loader's message, when there was none or it was refused.
+    RememberedOptions CurrentOptions() const;
+    void ApplyOptions(const RememberedOptions& options);
+    bool ResumeLastGame();
+    const QStringList& RecentFiles() const;
+
     int CellSize = 0;  // pixels per board point, kept by every full redraw
     wuziqi::BoardPoint HoverPoint{3, 3};
     bool ShowMoveNumbers = false;
@@ -129,6 +140,10 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     void XPButton2Click();
     void Timer1Timer();
     void ActionHintExecute();
+    void ResumeActionExecute();
+    void ClearRecentActionExecute();
+    void OpenRecentGame(const QString& fileName);
+    void ChooseLanguage(QAction* action);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -136,6 +151,7 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     void closeEvent(QCloseEvent* event) override;
     // Keyboard play (BoardKeyboard.cpp): keys that no focused control uses reach the board.
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void FormCreate();
@@ -169,6 +185,19 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     // Window size and place (WindowPlacement.cpp).
     void SizeAndCentre();
     void KeepUsableMinimum();
+
+    // Reads the file and checks it as a saved game; nothing, after the loader's message, when
+    // it is refused (SavedGameCommands.cpp).
+    std::optional<std::vector<wuziqi::MoveRecord>> ReadGameFile(const QString& fileName,
+                                                                GameFileFormat format);
+
+    // Between runs (RememberedState.cpp, RecentGamesMenu.cpp, LanguageCommands.cpp).
+    void ApplyRememberedState();
+    void KeepForNextStart(bool computerToMove);
+    void RememberGameFile(const QString& fileName);
+    void ShowRecentGames();
+    // Texts made in code rather than in the layout, in the interface's language.
+    void ShowCodeTexts();
 
     // Board view helpers (BoardView.cpp).
     BoardScene Scene() const;
@@ -231,4 +260,10 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     QFileDialog* OpenDialog1 = nullptr;
     MessageRecorder RecordMessage;
     bool Shown = false;
+    std::unique_ptr<QSettings> AppSettings;
+    std::unique_ptr<RecentGames> Recent;
+    QString LastGameFolder;
+    // What panels 0 and 4 show, kept as values so that they can be shown in another language.
+    std::optional<wuziqi::Verdict> ShownVerdict;
+    std::optional<int> ShownMismatch;
 };

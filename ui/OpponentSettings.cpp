@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include "Settings.h"
+
 namespace {
 
 const QString KindKey = QStringLiteral("opponent/kind");
@@ -13,20 +15,23 @@ const QString BuiltInKind = QStringLiteral("builtin");
 }  // namespace
 
 OpponentSettings OpponentSettings::Load() {
-    const QSettings settings;
     OpponentSettings loaded;
-    loaded.enginePath = settings.value(EngineKey).toString();
+    const std::unique_ptr<QSettings> settings = OpenSettings();
+    if (!settings) return loaded;
+    const QVariant engine = settings->value(EngineKey);
+    if (engine.typeId() == QMetaType::QString) loaded.enginePath = engine.toString();
     loaded.useEngine =
-        settings.value(KindKey).toString() == EngineKind && !loaded.enginePath.isEmpty();
-    bool ok = false;
-    const int seconds = settings.value(TurnSecondsKey).toInt(&ok);
-    if (ok && seconds >= 1 && seconds <= LongestTurnSeconds) loaded.turnSeconds = seconds;
+        settings->value(KindKey).toString() == EngineKind && !loaded.enginePath.isEmpty();
+    loaded.turnSeconds =
+        ReadInt(*settings, TurnSecondsKey, 1, LongestTurnSeconds, DefaultTurnSeconds);
     return loaded;
 }
 
 void OpponentSettings::Save() const {
-    QSettings settings;
-    settings.setValue(KindKey, useEngine ? EngineKind : BuiltInKind);
-    settings.setValue(EngineKey, enginePath);
-    settings.setValue(TurnSecondsKey, turnSeconds);
+    const std::unique_ptr<QSettings> settings = OpenSettings();
+    if (!settings) return;
+    const OpponentSettings defaults;
+    KeepSetting(*settings, KindKey, useEngine ? EngineKind : BuiltInKind, BuiltInKind);
+    KeepSetting(*settings, EngineKey, enginePath, defaults.enginePath);
+    KeepSetting(*settings, TurnSecondsKey, turnSeconds, defaults.turnSeconds);
 }

@@ -8,7 +8,7 @@ std::optional<QString> WriteFileSafely(const QString& path, QByteArrayView bytes
     // Renaming over a pipe or a device would replace the special file itself.
     const QFileInfo existing(path);
     if (existing.exists() && !existing.isFile())
-        return QCoreApplication::translate("WriteFileSafely", "Not a regular file");
+        return QCoreApplication::translate("WriteFileSafely", "不是普通文件");
 
     QSaveFile file(path);
     // Unbuffered, so that a full disk or a file size limit fails a write() here. Buffered

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "GameFileFormat.h"
+#include "GameTexts.h"
 #include "MainForm.h"
 #include "ReviewStart.h"
 #include "SafeFileReader.h"
@@ -56,6 +57,7 @@ ChosenGameFile TForm1::ChooseGameFile(QFileDialog* dialog) {
     if (dialog->exec() != QDialog::Accepted) return {};
     const QStringList chosen = dialog->selectedFiles();
     if (chosen.isEmpty()) return {};
+    LastGameFolder = QFileInfo(chosen.first()).absolutePath();
     return {chosen.first(), FormatOfFilter(dialog->selectedNameFilter())};
 }
 
@@ -63,43 +65,49 @@ bool TForm1::SaveGameFile(const QString& fileName, GameFileFormat format) {
     const QByteArray bytes = EncodeGameFile(format, GameState->MoveHistory, PlayersOfGame());
     const std::optional<QString> failure = WriteFileSafely(fileName, bytes);
     if (failure) {
-        ShowMessage(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(ShownPath(fileName), *failure));
+        ShowMessage(tr("Cannot create file \"%1\". %2").arg(ShownPath(fileName), *failure));
         return false;
     }
-    ShowMessage(QStringLiteral("保存完毕！ 总步数：") +
-                QString::number(GameState->MoveHistory.size()));
+    RememberGameFile(fileName);
+    ShowMessage(tr("保存完毕！ 总步数：%1").arg(GameState->MoveHistory.size()));
     return true;
 }
 
-bool TForm1::LoadGameFile(const QString& fileName, GameFileFormat format) {
+std::optional<std::vector<wuziqi::MoveRecord>> TForm1::ReadGameFile(const QString& fileName,
+                                                                    GameFileFormat format) {
     // One byte past the largest game file tells a file over the limit from one just at it.
     const FileContents file = ReadRegularFile(fileName, LargestGameFile(format) + 1);
     if (file.outcome == FileContents::Outcome::NotRegularFile) {
-        ShowMessage(QString::fromStdString(
-            wuziqi::DescribeSavedGameError(wuziqi::SavedGameError::NotARegularFile)));
-        return false;
+        ShowMessage(GameTexts::SavedGameRefusal(wuziqi::SavedGameError::NotARegularFile));
+        return std::nullopt;
     }
     if (file.outcome != FileContents::Outcome::Read) {
         const QString text = file.outcome == FileContents::Outcome::CannotOpen
-                                 ? QStringLiteral("Cannot open file \"%1\". %2")
-                                 : QStringLiteral("Cannot read file \"%1\". %2");
+                                 ? tr("Cannot open file \"%1\". %2")
+                                 : tr("Cannot read file \"%1\". %2");
         ShowMessage(text.arg(ShownPath(fileName), file.reason));
-        return false;
+        return std::nullopt;
     }
 
     // Everything is checked before anything of the current game changes.
     ReadGameFileResult decoded = DecodeGameFile(format, file.bytes);
     if (!decoded.refusal.isEmpty()) {
         ShowMessage(decoded.refusal);
-        return false;
+        return std::nullopt;
     }
-    const std::size_t count = decoded.moves.size();
+    return std::move(decoded.moves);
+}
+
+bool TForm1::LoadGameFile(const QString& fileName, GameFileFormat format) {
+    std::optional<std::vector<wuziqi::MoveRecord>> moves = ReadGameFile(fileName, format);
+    if (!moves) return false;
+    const std::size_t count = moves->size();
     // The loaded game replaces the one the computer was answering.
     CancelComputerMove();
-    wuziqi::StartReview(*GameState, std::move(decoded.moves));
+    wuziqi::StartReview(*GameState, std::move(*moves));
     SyncStepCommands();
     RedrawBoard();
-    ShowMessage(QStringLiteral("成功读入! 总步数：") + QString::number(count));
+    RememberGameFile(fileName);
+    ShowMessage(tr("成功读入! 总步数：%1").arg(count));
     return true;
 }

@@ -106,7 +106,6 @@ wuziqi::TXPButton* TForm1::CreateRestartButton() {
     // Construction gives the toolbar look: gradient, border, 宋体 12 px, window-text colour.
     auto* button = new wuziqi::TXPButton(ui->ToolBar1);
     button->setObjectName(QStringLiteral("XPButton1"));
-    button->SetCaption(QStringLiteral("重新开局游戏"));
     connect(button, &wuziqi::TXPButton::OnClick, this, &TForm1::XPButton1Click);
     return button;
 }
@@ -115,7 +114,6 @@ wuziqi::TXPButton* TForm1::CreateStartButton(QWidget* panel) {
     auto* button = new wuziqi::TXPButton(panel);
     button->setObjectName(QStringLiteral("XPButton2"));
     button->setGeometry(96, 160, 145, 41);
-    button->SetCaption(QStringLiteral("开始游戏"));
     QFont font = button->font();
     font.setPixelSize(21);
     font.setBold(true);
@@ -154,7 +152,6 @@ void TForm1::CreateStartPanel() {
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setGeometry(0, 0, 500, 500);
     WebBrowser1->setOpenExternalLinks(true);
-    WebBrowser1->setSource(QUrl(QStringLiteral("qrc:/start/index.html")));
     XPButton2 = CreateStartButton(Panel3);
     XPButton2->raise();
     Panel3->raise();

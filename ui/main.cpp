@@ -1,27 +1,23 @@
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include "About.h"
 #include "AppInfo.h"
+#include "Language.h"
 #include "MainForm.h"
+#include "Settings.h"
 #include "Version.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // Settings are kept under these names.
+    // The settings and the data folder are kept under these names.
     QApplication::setOrganizationName(QStringLiteral("wuziqi"));
     QApplication::setApplicationName(QStringLiteral("wuziqi"));
     QApplication::setApplicationVersion(QString::fromLatin1(wuziqi::ProgramVersion));
     QApplication::setDesktopFileName(QStringLiteral("wuziqi"));
     wuziqi::UseSongStyleFallbacks();
 
-    // The interface is Chinese, so Qt's own dialogs (file dialogs, message-box buttons) speak
-    // Chinese too, wherever Qt's translations are installed.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_zh_CN"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // Chinese until the person chooses another language; Qt's own dialogs follow it.
+    UseLanguage(RememberedLanguage());
 
     TForm1 form;
     TForm2 about(&form);

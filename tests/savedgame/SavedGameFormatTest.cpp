@@ -103,9 +103,6 @@ TEST(SavedGameFormat, MovesThatCannotBeReplayedAreRefused) {
         EXPECT_EQ(decoded.error, c.error);
         EXPECT_EQ(decoded.badEntry, c.badEntry);
         EXPECT_TRUE(decoded.moves.empty());
-        const std::string message = DescribeSavedGameError(decoded.error, decoded.badEntry);
-        EXPECT_EQ(message.rfind("不是棋盘文件！\n", 0), 0u) << message;
-        EXPECT_NE(message.find(std::to_string(c.badEntry + 1)), std::string::npos) << message;
     }
 }
 

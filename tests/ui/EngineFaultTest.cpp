@@ -13,6 +13,7 @@
 #include "GameBoard.h"
 #include "OpponentSettings.h"
 #include "ReviewStart.h"
+#include "SettingsTestMain.h"
 #include "WindowFixture.h"
 
 namespace {
@@ -220,5 +221,5 @@ class EngineFaultTest : public QObject {
     }
 };
 
-QTEST_MAIN(EngineFaultTest)
+WUZIQI_SETTINGS_TEST_MAIN(EngineFaultTest)
 #include "EngineFaultTest.moc"

@@ -11,11 +11,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <cstring>
 #include <system_error>
 #include <tuple>
 
 #include "GameBoard.h"
+#include "GameSnapshot.h"
+#include "GameTexts.h"
 #include "SavedGame.h"
 #include "WindowFixture.h"
 
@@ -38,33 +39,6 @@ QByteArray ReadFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// Everything of the game that a refused load must leave alone.
-struct GameSnapshot {
-    explicit GameSnapshot(ShownWindow& w)
-        : history(w.form->Record().MoveHistory),
-          cursor(w.form->Record().HistoryCursor),
-          mode(w.form->Record().GameMode),
-          colour(w.form->Record().CurrentColour),
-          picture(w.form->Picture()),
-          back(w.Action("Action4")->isEnabled()),
-          forward(w.Action("Action5")->isEnabled()) {
-        std::memcpy(grid, w.form->Board().Grid, sizeof grid);
-    }
-
-    bool operator==(const GameSnapshot& o) const {
-        return history == o.history && cursor == o.cursor && mode == o.mode && colour == o.colour &&
-               picture == o.picture && back == o.back && forward == o.forward &&
-               std::memcmp(grid, o.grid, sizeof grid) == 0;
-    }
-
-    std::vector<wuziqi::MoveRecord> history;
-    int cursor;
-    std::uint8_t mode, colour;
-    QImage picture;
-    bool back, forward;
-    wuziqi::CellState grid[17][17];
-};
 
 int StonesOnBoard(ShownWindow& w) {
     int stones = 0;
@@ -181,7 +155,7 @@ class SavedGameWindowTest : public QObject {
         QVERIFY(QFile::resize(huge, 11 + 2 * qint64(0x1FFFFFFA)));
         QVERIFY(!w.form->LoadGameFile(huge));
         QCOMPARE(w.messages.back(),
-                 wuziqi::DescribeSavedGameError(wuziqi::SavedGameError::FileTooLarge));
+                 GameTexts::SavedGameRefusal(wuziqi::SavedGameError::FileTooLarge).toStdString());
         QVERIFY(GameSnapshot(w) == before);
     }
 
@@ -199,8 +173,9 @@ class SavedGameWindowTest : public QObject {
         for (const QString& path :
              {fifo, QStringLiteral("/dev/null"), QStringLiteral("/dev/zero"), directory.path()}) {
             QVERIFY2(!w.form->LoadGameFile(path), qPrintable(path));
-            QCOMPARE(w.messages.back(),
-                     wuziqi::DescribeSavedGameError(wuziqi::SavedGameError::NotARegularFile));
+            QCOMPARE(
+                w.messages.back(),
+                GameTexts::SavedGameRefusal(wuziqi::SavedGameError::NotARegularFile).toStdString());
             QVERIFY2(GameSnapshot(w) == before, qPrintable(path));
         }
 

@@ -61,10 +61,16 @@ class WindowShellTest : public QObject {
         ShownWindow w;
         const auto* menuBar = w.form->findChild<QMenuBar*>(QStringLiteral("MainMenu1"));
         QCOMPARE(Describe(menuBar->actions()),
-                 QStringList({"N1 游戏", "N7 游戏参数设置", "N5 官方网站"}));
+                 QStringList({"N1 游戏", "N7 游戏参数设置", "N5 官方网站",
+                              "LanguageMenu 语言 / Language"}));
         QCOMPARE(Describe(w.form->findChild<QMenu*>(QStringLiteral("N1"))->actions()),
-                 QStringList({"Action1 新游戏", "Action7 打开", "Action6 保存", "-", "Action3 关于",
+                 QStringList({"Action1 新游戏", "ResumeAction 继续上局 disabled", "Action7 打开",
+                              "RecentMenu 最近打开 disabled", "Action6 保存", "-", "Action3 关于",
                               "Action2 退出游戏"}));
+        QCOMPARE(Describe(w.form->findChild<QMenu*>(QStringLiteral("RecentMenu"))->actions()),
+                 QStringList({"-", "ClearRecentAction 清除列表"}));
+        QCOMPARE(Describe(w.form->findChild<QMenu*>(QStringLiteral("LanguageMenu"))->actions()),
+                 QStringList({"ChineseAction 中文 [x]", "EnglishAction English [ ]"}));
         QCOMPARE(Describe(w.form->findChild<QMenu*>(QStringLiteral("N7"))->actions()),
                  QStringList({"N8 显示步数 [ ]", "Action9 启动计时 [ ]", "-",
                               "Action4 向前一步 disabled", "Action5 向后一步 disabled",

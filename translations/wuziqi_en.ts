@@ -1,0 +1,279 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>AppInfo</name>
+    <message>
+        <source>五子棋</source>
+        <translation>Wuziqi</translation>
+    </message>
+</context>
+<context>
+    <name>GameTexts</name>
+    <message>
+        <source>我赢了! </source>
+        <translation>I win! </translation>
+    </message>
+    <message>
+        <source>你赢了! </source>
+        <translation>You win! </translation>
+    </message>
+    <message>
+        <source>你有可能赢哦! </source>
+        <translation>You might win! </translation>
+    </message>
+    <message>
+        <source>我有可能赢哦! </source>
+        <translation>I might win! </translation>
+    </message>
+    <message>
+        <source> Set Wrong!</source>
+        <translation>A stone cannot be placed there.</translation>
+    </message>
+    <message>
+        <source>Black Win!</source>
+        <translation>Black wins!</translation>
+    </message>
+    <message>
+        <source>White Win!</source>
+        <translation>White wins!</translation>
+    </message>
+    <message>
+        <source> Type Error! </source>
+        <translation>Type error: not a stone colour.</translation>
+    </message>
+    <message>
+        <source>思考中…</source>
+        <translation>Thinking…</translation>
+    </message>
+    <message>
+        <source>Mach error!%1</source>
+        <translation>Match error!%1</translation>
+    </message>
+    <message>
+        <source>不是棋盘文件！</source>
+        <translation>This is not a saved game.</translation>
+    </message>
+    <message>
+        <source>这不是普通文件，而是文件夹、管道或设备，没有读取。</source>
+        <translation>It is a folder, a pipe or a device rather than a regular file, and was not read.</translation>
+    </message>
+    <message>
+        <source>文件开头没有棋盘文件的标识。</source>
+        <translation>The file does not start with the saved-game signature.</translation>
+    </message>
+    <message>
+        <source>文件超过了棋盘文件的大小上限（%1 KB）。</source>
+        <translation>The file is larger than any saved game can be (%1 KB).</translation>
+    </message>
+    <message>
+        <source>文件在步数之前就结束了。</source>
+        <translation>The file ends before its move count.</translation>
+    </message>
+    <message>
+        <source>文件中的步数是负数。</source>
+        <translation>The move count in the file is negative.</translation>
+    </message>
+    <message>
+        <source>文件中的棋步比记录的步数少，文件不完整。</source>
+        <translation>The file holds fewer moves than its count says: it is incomplete.</translation>
+    </message>
+    <message>
+        <source>最后一步之后还有多余的数据。</source>
+        <translation>There is more data after the last move.</translation>
+    </message>
+    <message>
+        <source>第 %1 步不在棋盘上。</source>
+        <translation>Move %1 is off the board.</translation>
+    </message>
+    <message>
+        <source>第 %1 步落在已有棋子的位置上。</source>
+        <translation>Move %1 is on a point that already holds a stone.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>五子棋</source>
+        <translation>Wuziqi</translation>
+    </message>
+    <message>
+        <source>游戏</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>最近打开</source>
+        <translation>Open Recent</translation>
+    </message>
+    <message>
+        <source>游戏参数设置</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>游戏模式</source>
+        <translation>Game Mode</translation>
+    </message>
+    <message>
+        <source>语言 / Language</source>
+        <translation>语言 / Language</translation>
+    </message>
+    <message>
+        <source>新游戏</source>
+        <translation>New Game</translation>
+    </message>
+    <message>
+        <source>新建游戏</source>
+        <translation>Start a new game</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>打开棋局</source>
+        <translation>Open a saved game</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>保存棋局</source>
+        <translation>Save this game</translation>
+    </message>
+    <message>
+        <source>退出游戏</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>向前一步</source>
+        <translation>Previous Move</translation>
+    </message>
+    <message>
+        <source>前一步</source>
+        <translation>Previous move</translation>
+    </message>
+    <message>
+        <source>向后一步</source>
+        <translation>Next Move</translation>
+    </message>
+    <message>
+        <source>后一步</source>
+        <translation>Next move</translation>
+    </message>
+    <message>
+        <source>切换模式</source>
+        <translation>Switch Mode</translation>
+    </message>
+    <message>
+        <source>启动计时</source>
+        <translation>Run Clock</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About Wuziqi</translation>
+    </message>
+    <message>
+        <source>显示步数</source>
+        <translation>Show Move Numbers</translation>
+    </message>
+    <message>
+        <source>电脑先走</source>
+        <translation>Computer Moves First</translation>
+    </message>
+    <message>
+        <source>显示状态栏</source>
+        <translation>Show Status Bar</translation>
+    </message>
+    <message>
+        <source>显示工具栏</source>
+        <translation>Show Toolbar</translation>
+    </message>
+    <message>
+        <source>官方网站</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>继续上局</source>
+        <translation>Resume Last Game</translation>
+    </message>
+    <message>
+        <source>清除列表</source>
+        <translation>Clear List</translation>
+    </message>
+    <message>
+        <source>人机对战</source>
+        <translation>Against the Computer</translation>
+    </message>
+    <message>
+        <source>双人对战</source>
+        <translation>Two Players</translation>
+    </message>
+    <message>
+        <source>黑方所用时间: %1 秒</source>
+        <translation>Time used by Black: %1 s</translation>
+    </message>
+    <message>
+        <source>白方所用时间: %1 秒</source>
+        <translation>Time used by White: %1 s</translation>
+    </message>
+    <message>
+        <source>重新开局游戏</source>
+        <translation>Restart Game</translation>
+    </message>
+    <message>
+        <source>开始游戏</source>
+        <translation>Start Game</translation>
+    </message>
+    <message>
+        <source>找不到文件“%1”，已从最近打开的列表中删除。</source>
+        <translation>“%1” no longer exists, so it has been removed from the list of recent games.</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Cannot create file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>保存完毕！ 总步数：%1</source>
+        <translation>Game saved. Total moves: %1</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Cannot open file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <translation>Cannot read file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>成功读入! 总步数：%1</source>
+        <translation>Game loaded. Total moves: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>关于</source>
+        <translation>About Wuziqi</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>版本 %1
+
+%2</source>
+        <translation>Version %1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>WriteFileSafely</name>
+    <message>
+        <source>不是普通文件</source>
+        <translation>Not a regular file</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,43 @@
+// The menu "语言 / Language", and the window's texts following the language: those of the
+// layout, and those made in code (the two gradient buttons, the start page, the status panels).
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QSettings>
+#include <QTextBrowser>
+
+#include "GameTexts.h"
+#include "Language.h"
+#include "MainForm.h"
+#include "XPButton.h"
+#include "ui_MainForm.h"
+
+void TForm1::ChooseLanguage(QAction* action) {
+    UseLanguage(action == ui->EnglishAction ? Language::English : Language::Chinese);
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        ShowCodeTexts();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void TForm1::ShowCodeTexts() {
+    XPButton1->SetCaption(tr("重新开局游戏"));
+    XPButton2->SetCaption(tr("开始游戏"));
+    WebBrowser1->setSource(StartPage(CurrentLanguage()));
+    const QString verdict = ShownVerdict ? GameTexts::Verdict(*ShownVerdict) : QString();
+    if (ThinkingShown) {
+        VerdictBeforeThinking = verdict;
+        StatusPanels[0]->setText(GameTexts::Thinking());
+    } else {
+        StatusPanels[0]->setText(verdict);
+    }
+    // The clock panels stay empty until the clock's first tick.
+    if (!StatusPanels[2]->text().isEmpty()) ShowClocks();
+    if (ShownMismatch) StatusPanels[4]->setText(GameTexts::PatternMismatch(*ShownMismatch));
+    (CurrentLanguage() == Language::English ? ui->EnglishAction : ui->ChineseAction)
+        ->setChecked(true);
+}
