@@ -30,20 +30,20 @@ bool HasChinese(const QString& text) {
     return false;
 }
 
-bool InQtDialog(const QObject* object) {
+bool InFileDialog(const QObject* object) {
     for (; object; object = object->parent())
         if (qobject_cast<const QFileDialog*>(object)) return true;
     return false;
 }
 
-// Every text a person can see on the windows and their actions, by object and property. Qt's
-// own file dialogs are left to Qt.
+// Every text a person can see on the windows and their actions, by object and property, the
+// file dialogs' included: theirs are keyed "Qt ...".
 QMap<QString, QString> VisibleTexts(const QList<QWidget*>& windows) {
     QMap<QString, QString> texts;
     const auto add = [&texts](const QObject* object, const char* property, const QString& text) {
         if (text.trimmed().isEmpty()) return;
-        texts.insert(QStringLiteral("%1 %2 %3")
-                         .arg(object->objectName())
+        texts.insert(QStringLiteral("%1%2 %3 %4")
+                         .arg(InFileDialog(object) ? "Qt " : "", object->objectName())
                          .arg(reinterpret_cast<quintptr>(object))
                          .arg(QLatin1String(property)),
                      text);
@@ -52,7 +52,6 @@ QMap<QString, QString> VisibleTexts(const QList<QWidget*>& windows) {
         QList<QWidget*> widgets = window->findChildren<QWidget*>();
         widgets << window;
         for (const QWidget* widget : widgets) {
-            if (InQtDialog(widget)) continue;
             add(widget, "windowTitle", widget->isWindow() ? widget->windowTitle() : QString());
             add(widget, "toolTip", widget->toolTip());
             if (auto* label = qobject_cast<const QLabel*>(widget))
@@ -64,7 +63,6 @@ QMap<QString, QString> VisibleTexts(const QList<QWidget*>& windows) {
                 add(page, "page", page->toPlainText());
         }
         for (const QAction* action : window->findChildren<QAction*>()) {
-            if (InQtDialog(action)) continue;
             add(action, "text", action->text());
             add(action, "toolTip", action->toolTip());
         }
@@ -79,6 +77,7 @@ class LanguageTest : public QObject {
 
   private slots:
     void everyVisibleTextFollowsTheLanguage() {
+        UseLanguage(Language::Chinese);  // as the program starts
         ShownWindow w;
         TForm2 about(w.form.get());
         w.form->SetAboutDialog(&about);
@@ -102,7 +101,12 @@ class LanguageTest : public QObject {
 
         w.Action("ChineseAction")->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-        QCOMPARE(VisibleTexts(windows), chinese);
+        // Qt's own dialogs word a few of their texts differently the second time.
+        const auto programs = [](QMap<QString, QString> texts) {
+            texts.removeIf([](const auto& text) { return text.key().startsWith("Qt "); });
+            return texts;
+        };
+        QCOMPARE(programs(VisibleTexts(windows)), programs(chinese));
     }
 
     void messagesMadeFromValuesAreTranslated() {
