@@ -1,6 +1,6 @@
 // Grabs the real main window, headless, for the README: a game in progress against the
-// computer, the window as it starts with its start panel, and the About dialog; given an
-// engine's program too, a game against that engine. Run by hand:
+// computer, in Chinese and in English, the window as it starts with its start panel, and the
+// About dialog; given an engine's program too, a game against that engine. Run by hand:
 //   QT_QPA_PLATFORM=offscreen take_screenshot docs [build-tests/bin/pbrain-wuziqi]
 #include <QApplication>
 #include <QDir>
@@ -12,6 +12,7 @@
 #include "About.h"
 #include "AppInfo.h"
 #include "BoardImage.h"
+#include "Language.h"
 #include "MainForm.h"
 #include "OpponentSettings.h"
 #include "XPButton.h"
@@ -94,6 +95,11 @@ int main(int argc, char* argv[]) {
     MovePointer(form, image, 10, 10);
     QCoreApplication::processEvents();
     if (!form.grab().save(folder.filePath(QStringLiteral("screenshot.png")))) return 1;
+
+    UseLanguage(Language::English);
+    QCoreApplication::processEvents();
+    if (!form.grab().save(folder.filePath(QStringLiteral("screenshot-en.png")))) return 1;
+    UseLanguage(Language::Chinese);
     if (argc > 2 && !GrabEngineGame(folder, QString::fromLocal8Bit(argv[2]))) return 1;
     return 0;
 }
