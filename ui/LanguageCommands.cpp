@@ -1,6 +1,7 @@
 // The menu "语言 / Language", and the window's texts following the language: those of the
 // layout, and those made in code (the two gradient buttons, the start page, the status panels).
 #include <QAction>
+#include <QActionGroup>
 #include <QEvent>
 #include <QLabel>
 #include <QSettings>
@@ -12,8 +13,16 @@
 #include "XPButton.h"
 #include "ui_MainForm.h"
 
+namespace {
+
+// The language an entry of the language menu names, by the code it carries.
+const char* const LanguageCodeProperty = "languageCode";
+
+}  // namespace
+
 void TForm1::ChooseLanguage(QAction* action) {
-    UseLanguage(action == ui->EnglishAction ? Language::English : Language::Chinese);
+    if (auto language = LanguageFromCode(action->property(LanguageCodeProperty).toString()))
+        UseLanguage(*language);
 }
 
 void TForm1::changeEvent(QEvent* event) {
@@ -38,6 +47,7 @@ void TForm1::ShowCodeTexts() {
     // The clock panels stay empty until the clock's first tick.
     if (!StatusPanels[2]->text().isEmpty()) ShowClocks();
     if (ShownMismatch) StatusPanels[4]->setText(GameTexts::PatternMismatch(*ShownMismatch));
-    (CurrentLanguage() == Language::English ? ui->EnglishAction : ui->ChineseAction)
-        ->setChecked(true);
+    for (QAction* entry : ui->LanguageGroup->actions())
+        entry->setChecked(entry->property(LanguageCodeProperty).toString() ==
+                          LanguageCode(CurrentLanguage()));
 }
