@@ -8,8 +8,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev
-          fonts-noto-cjk
-          qt6-translations-l10n)
+          fonts-noto-cjk qt6-translations-l10n)
 for extra in "$@"; do
     case "$extra" in
         tests) packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev) ;;
