@@ -20,10 +20,9 @@ TForm2::~TForm2() = default;
 
 void TForm2::ShowTexts() {
     ui->ProductName->setText(wuziqi::ProductTitle());
-    ui->Version->setText(
-        tr("版本 %1\n\n%2")
-            .arg(QString::fromLatin1(wuziqi::ProgramVersion),
-                 QString::fromLatin1(wuziqi::HomePageAddress)));
+    ui->Version->setText(tr("版本 %1\n\n%2")
+                             .arg(QString::fromLatin1(wuziqi::ProgramVersion),
+                                  QString::fromLatin1(wuziqi::HomePageAddress)));
 }
 
 void TForm2::changeEvent(QEvent* event) {

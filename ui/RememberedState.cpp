@@ -40,6 +40,7 @@ void TForm1::ApplyRememberedState() {
 RememberedOptions TForm1::CurrentOptions() const {
     RememberedOptions options;
     options.geometry = saveGeometry();
+    options.frame = frameGeometry();
     // The check marks, not the bars: a window that is not shown shows no bar.
     options.toolBarShown = ui->N14->isChecked();
     options.statusBarShown = ui->N13->isChecked();
@@ -68,10 +69,10 @@ void TForm1::ApplyOptions(const RememberedOptions& options) {
         SaveDialog1->setDirectory(options.lastFolder);
         OpenDialog1->setDirectory(options.lastFolder);
     }
-    // A place on a screen that is no longer there is not restored.
-    if (!options.geometry.isEmpty() && restoreGeometry(options.geometry) &&
-        !FitsOnAScreen(geometry()))
-        SizeAndCentre();
+    // A place on a screen that is no longer there, or that no longer holds the whole window,
+    // is not restored.
+    if (!options.geometry.isEmpty() && FitsOnAScreen(options.frame))
+        restoreGeometry(options.geometry);
 }
 
 void TForm1::KeepForNextStart(bool computerToMove) {

@@ -7,6 +7,7 @@
 namespace {
 
 const QString GeometryKey = QStringLiteral("window/geometry");
+const QString FrameKey = QStringLiteral("window/frame");
 const QString ToolBarKey = QStringLiteral("view/toolBar");
 const QString StatusBarKey = QStringLiteral("view/statusBar");
 const QString MoveNumbersKey = QStringLiteral("view/moveNumbers");
@@ -63,7 +64,12 @@ RememberedOptions ReadOptions(const QSettings& settings) {
     RememberedOptions options;
     const RememberedOptions defaults;
     const QVariant geometry = settings.value(GeometryKey);
-    if (geometry.typeId() == QMetaType::QByteArray) options.geometry = geometry.toByteArray();
+    const QVariant frame = settings.value(FrameKey);
+    // The one without the other is no use.
+    if (geometry.typeId() == QMetaType::QByteArray && frame.typeId() == QMetaType::QRect) {
+        options.geometry = geometry.toByteArray();
+        options.frame = frame.toRect();
+    }
     options.toolBarShown = ReadBool(settings, ToolBarKey, defaults.toolBarShown);
     options.statusBarShown = ReadBool(settings, StatusBarKey, defaults.statusBarShown);
     options.moveNumbers = ReadBool(settings, MoveNumbersKey, defaults.moveNumbers);
@@ -88,6 +94,7 @@ Language RememberedLanguage() {
 void WriteOptions(QSettings& settings, const RememberedOptions& options) {
     const RememberedOptions defaults;
     Keep(settings, GeometryKey, options.geometry, defaults.geometry);
+    Keep(settings, FrameKey, options.frame, defaults.frame);
     Keep(settings, ToolBarKey, options.toolBarShown, defaults.toolBarShown);
     Keep(settings, StatusBarKey, options.statusBarShown, defaults.statusBarShown);
     Keep(settings, MoveNumbersKey, options.moveNumbers, defaults.moveNumbers);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRect>
 #include <QString>
 #include <memory>
 
@@ -17,12 +18,13 @@ std::unique_ptr<QSettings> OpenSettings();
 // the first start's defaults; anything missing, unreadable, of the wrong type or out of range
 // reads back as that default.
 //
-// Keys: "window/geometry", "view/toolBar", "view/statusBar", "view/moveNumbers",
+// Keys: "window/geometry", "window/frame", "view/toolBar", "view/statusBar", "view/moveNumbers",
 // "view/clock", "game/twoPlayers", "game/computerFirst", "files/lastFolder",
 // "interface/language". Others keep their own keys: "recent/" (RecentGames), "resume/"
 // (ResumeFile) and "opponent/" (OpponentSettings).
 struct RememberedOptions {
     QByteArray geometry;  // QWidget::saveGeometry; empty: sized and centred as on a first start
+    QRect frame;          // where that geometry puts the window, title bar and all
     bool toolBarShown = true;
     bool statusBarShown = true;
     bool moveNumbers = false;

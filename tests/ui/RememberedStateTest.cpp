@@ -47,15 +47,18 @@ class RememberedStateTest : public QObject {
     }
 
     void everyOptionComesBackAsTheWindowWasLeft() {
+        QRect firstPlace;
         {
             // A first start writes down no choice, whatever the system's language.
             ShownWindow w;
+            firstPlace = w.form->geometry();
             QCOMPARE(w.form->CurrentOptions().language, Language::Chinese);
             Close(w);
             for (const QString& key : QSettings().allKeys())
-                QVERIFY2(key == "window/geometry" || key.startsWith("resume/"), qPrintable(key));
+                QVERIFY2(key.startsWith("window/") || key.startsWith("resume/"), qPrintable(key));
             RememberedOptions read = ReadOptions(QSettings());
             read.geometry.clear();
+            read.frame = QRect();
             QCOMPARE(read, RememberedOptions{});
         }
         QTemporaryDir folder;
@@ -65,6 +68,7 @@ class RememberedStateTest : public QObject {
             w.form->ApplyOptions(left);
             w.form->resize(500, 600);
             left.geometry = w.form->saveGeometry();
+            left.frame = w.form->frameGeometry();
             left.language = Language::Chinese;  // the window speaks what the application does
             QCOMPARE(w.form->CurrentOptions(), left);
             UseLanguage(Language::English);
@@ -84,6 +88,12 @@ class RememberedStateTest : public QObject {
         QCOMPARE(w.form->Record().HistoryCursor, 0);  // the person opens: the computer does not
         QCOMPARE(w.form->findChild<QFileDialog*>(QStringLiteral("OpenDialog1"))->directory(),
                  QDir(folder.path()));
+
+        // A place no screen shows any more is not restored.
+        w.form->move(5000, 5000);
+        Close(w);
+        ShownWindow again;
+        QCOMPARE(again.form->geometry().topLeft(), firstPlace.topLeft());
     }
 
     void damagedSettingsFallBackToTheDefaults() {
