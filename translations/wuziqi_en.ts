@@ -249,6 +249,34 @@
         <source>成功读入! 总步数：%1</source>
         <translation>Game loaded. Total moves: %1</translation>
     </message>
+    <message>
+        <source>提示</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>和棋！</source>
+        <translation>It&apos;s a draw!</translation>
+    </message>
+    <message>
+        <source>你赢了! </source>
+        <translation>You win! </translation>
+    </message>
+    <message>
+        <source>对方赢了! </source>
+        <translation>They win! </translation>
+    </message>
+    <message>
+        <source>对方有可能赢哦! </source>
+        <translation>They might win! </translation>
+    </message>
+    <message>
+        <source>你有可能赢哦! </source>
+        <translation>You might win! </translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
