@@ -9,6 +9,189 @@
     </message>
 </context>
 <context>
+    <name>EngineDialog</name>
+    <message>
+        <source>外部引擎</source>
+        <translation>External Engine</translation>
+    </message>
+    <message>
+        <source>引擎程序（Gomocup 协议的 pbrain-… 程序）：</source>
+        <translation>Engine program (a Gomocup pbrain-… program):</translation>
+    </message>
+    <message>
+        <source>浏览…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>每步时限：</source>
+        <translation>Time per move:</translation>
+    </message>
+    <message>
+        <source> 秒</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>选择引擎程序</source>
+        <translation>Choose the Engine Program</translation>
+    </message>
+    <message>
+        <source>请选择引擎程序。</source>
+        <translation>Choose an engine program.</translation>
+    </message>
+    <message>
+        <source>没有这个文件。</source>
+        <translation>There is no such file.</translation>
+    </message>
+    <message>
+        <source>这个文件不能运行。</source>
+        <translation>This file cannot be run.</translation>
+    </message>
+</context>
+<context>
+    <name>EngineLog</name>
+    <message>
+        <source>引擎日志</source>
+        <translation>Engine Log</translation>
+    </message>
+</context>
+<context>
+    <name>EnginePlayer</name>
+    <message>
+        <source>无法启动：%1</source>
+        <translation>could not be started: %1</translation>
+    </message>
+    <message>
+        <source>无法向它发送命令：%1</source>
+        <translation>could not be sent a command: %1</translation>
+    </message>
+    <message>
+        <source>崩溃了</source>
+        <translation>crashed</translation>
+    </message>
+    <message>
+        <source>自己退出了（退出码 %1）</source>
+        <translation>exited by itself (exit code %1)</translation>
+    </message>
+    <message>
+        <source>已结束</source>
+        <translation>ended</translation>
+    </message>
+    <message>
+        <source>（没有问它时的回答）%1</source>
+        <translation>(said unasked) %1</translation>
+    </message>
+    <message>
+        <source>对 %1 的回答不是 OK，而是“%2”</source>
+        <translation>answered %1 with “%2” instead of OK</translation>
+    </message>
+    <message>
+        <source>已启动：%1</source>
+        <translation>started: %1</translation>
+    </message>
+    <message>
+        <source>报告错误：%1</source>
+        <translation>reported an error: %1</translation>
+    </message>
+    <message>
+        <source>不认识 %1 命令</source>
+        <translation>does not know the %1 command</translation>
+    </message>
+    <message>
+        <source>回答的不是一个点：“%1”</source>
+        <translation>answered with something that is not a point: “%1”</translation>
+    </message>
+    <message>
+        <source>下在了棋盘外：“%1”</source>
+        <translation>played off the board: “%1”</translation>
+    </message>
+    <message>
+        <source>下在了已有棋子的点上：“%1”</source>
+        <translation>played on a point that already holds a stone: “%1”</translation>
+    </message>
+    <message>
+        <source>超过每步时限 %1 秒仍没有落子</source>
+        <translation>did not move within its time limit of %1 s</translation>
+    </message>
+    <message>
+        <source>%1 秒内没有回答 %2</source>
+        <translation>did not answer %2 within %1 s</translation>
+    </message>
+    <message>
+        <source>出错：%1</source>
+        <translation>failed: %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameFileFormat</name>
+    <message>
+        <source>Gomocup 棋谱 (*.psq)</source>
+        <translation>Gomocup games (*.psq)</translation>
+    </message>
+    <message>
+        <source>SGF 棋谱 (*.sgf)</source>
+        <translation>SGF games (*.sgf)</translation>
+    </message>
+</context>
+<context>
+    <name>GameFileRefusal</name>
+    <message>
+        <source>文件超过了棋谱文件的大小上限（%1 KB）。</source>
+        <translation>The file is larger than any game record can be (%1 KB).</translation>
+    </message>
+    <message>
+        <source>第一行不是 .psq 棋谱的开头“Piskvorky 15x15, …”。</source>
+        <translation>The first line is not the start of a .psq game, “Piskvorky 15x15, …”.</translation>
+    </message>
+    <message>
+        <source>文件不是以 SGF 棋谱的“(;”开头。</source>
+        <translation>The file does not start with “(;” as an SGF game does.</translation>
+    </message>
+    <message>
+        <source>SGF 棋谱的格式在第 %1 个字节处有误。</source>
+        <translation>The SGF game is malformed at byte %1.</translation>
+    </message>
+    <message>
+        <source>棋盘大小是 %1，这里只能下 15×15 的棋盘。</source>
+        <translation>The board is %1; only a 15×15 board can be played here.</translation>
+    </message>
+    <message>
+        <source>SGF 棋谱没有写明 GM[4]（五子棋）；没有 GM 的 SGF 是围棋棋谱。</source>
+        <translation>The SGF game does not say GM[4] (Gomoku); an SGF game without GM is a game of Go.</translation>
+    </message>
+    <message>
+        <source>SGF 棋谱的游戏类型是 GM[%1]，不是五子棋 GM[4]。</source>
+        <translation>The SGF game is of type GM[%1], not Gomoku, GM[4].</translation>
+    </message>
+    <message>
+        <source>SGF 棋谱用 %1 摆放了棋子；这里的棋局只能从空棋盘一步步下出来。</source>
+        <translation>The SGF game sets up stones with %1; a game here can only be played move by move from an empty board.</translation>
+    </message>
+    <message>
+        <source>第 %1 步（%2）不在棋盘上。</source>
+        <translation>Move %1 (%2) is off the board.</translation>
+    </message>
+    <message>
+        <source>第 %1 步（%2）落在已有棋子的位置上。</source>
+        <translation>Move %1 (%2) is on a point that already holds a stone.</translation>
+    </message>
+    <message>
+        <source>第 %1 步应由%2走，文件中却是%3。</source>
+        <translation>Move %1 is %2&apos;s to play, but the file gives it to %3.</translation>
+    </message>
+    <message>
+        <source>黑方</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>白方</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>第 %1 步是停一手（弃权），五子棋没有这样的一步。</source>
+        <translation>Move %1 is a pass, and Gomoku has no such move.</translation>
+    </message>
+</context>
+<context>
     <name>GameTexts</name>
     <message>
         <source>我赢了! </source>
@@ -276,6 +459,32 @@
     <message>
         <source>你有可能赢哦! </source>
         <translation>You might win! </translation>
+    </message>
+    <message>
+        <source>对手</source>
+        <translation>Opponent</translation>
+    </message>
+    <message>
+        <source>内置电脑</source>
+        <translation>Built-in Computer</translation>
+    </message>
+    <message>
+        <source>外部引擎…</source>
+        <translation>External Engine…</translation>
+    </message>
+    <message>
+        <source>引擎日志</source>
+        <translation>Engine Log</translation>
+    </message>
+    <message>
+        <source>外部引擎 %1 出错：%2。
+棋局保持原样，对手换回了内置电脑。</source>
+        <translation>The external engine %1 failed: %2.
+The game is as it was, and the built-in computer is your opponent again.</translation>
+    </message>
+    <message>
+        <source>玩家</source>
+        <translation>Player</translation>
     </message>
 </context>
 <context>

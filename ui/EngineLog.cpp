@@ -1,5 +1,6 @@
 #include "EngineLog.h"
 
+#include <QEvent>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -9,7 +10,6 @@ constexpr int KeptLines = 10000;
 
 EngineLog::EngineLog(QWidget* parent) : QDialog(parent), text(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("EngineLog"));
-    setWindowTitle(tr("引擎日志"));
     text->setObjectName(QStringLiteral("EngineLogText"));
     text->setReadOnly(true);
     text->setMaximumBlockCount(KeptLines);
@@ -17,6 +17,12 @@ EngineLog::EngineLog(QWidget* parent) : QDialog(parent), text(new QPlainTextEdit
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
     resize(520, 320);
+    setWindowTitle(tr("引擎日志"));
+}
+
+void EngineLog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) setWindowTitle(tr("引擎日志"));
+    QDialog::changeEvent(event);
 }
 
 void EngineLog::Append(const QString& engine, const QString& line) {

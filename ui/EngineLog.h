@@ -15,6 +15,9 @@ class EngineLog : public QDialog {
 
     void Append(const QString& engine, const QString& line);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     QPlainTextEdit* text;
 };

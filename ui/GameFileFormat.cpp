@@ -10,16 +10,17 @@
 
 namespace {
 
-QString Translated(const char* text) {
-    return QCoreApplication::translate("GameFileFormat", text);
-}
+// The texts' context in the translations.
+struct Translated {
+    Q_DECLARE_TR_FUNCTIONS(GameFileFormat)
+};
 
 }  // namespace
 
 QStringList GameFileFilters() {
     // The .wzq filter reads as it always has; the others say what they are.
-    return {QStringLiteral("*.wzq"), Translated("Gomocup 棋谱 (*.psq)"),
-            Translated("SGF 棋谱 (*.sgf)")};
+    return {QStringLiteral("*.wzq"), Translated::tr("Gomocup 棋谱 (*.psq)"),
+            Translated::tr("SGF 棋谱 (*.sgf)")};
 }
 
 GameFileFormat FormatOfFilter(const QString& filter) {

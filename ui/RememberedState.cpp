@@ -91,7 +91,8 @@ bool TForm1::ResumeLastGame() {
     // Offered once a run: the game it brings back is then on the board.
     ui->ResumeAction->setEnabled(false);
     if (!AppSettings) return false;
-    std::optional<std::vector<wuziqi::MoveRecord>> moves = ReadGameFile(ResumeFilePath(), GameFileFormat::Wzq);
+    std::optional<std::vector<wuziqi::MoveRecord>> moves =
+        ReadGameFile(ResumeFilePath(), GameFileFormat::Wzq);
     if (!moves) return false;
     CancelComputerMove();
     const std::optional<ResumeState> state =

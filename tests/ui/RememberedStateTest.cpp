@@ -42,7 +42,7 @@ class RememberedStateTest : public QObject {
 
   private slots:
     void init() {
-        QSettings().clear();
+        FirstStartSettings clean(true);
         QFile::remove(ResumeFilePath());
     }
 
@@ -76,7 +76,7 @@ class RememberedStateTest : public QObject {
         }
         UseLanguage(Language::Chinese);
         QCOMPARE(RememberedLanguage(), Language::English);
-        ShownWindow w;
+        ShownWindow w(ShownWindow::OpenedAgain);
         const RememberedOptions back = w.form->CurrentOptions();
         QCOMPARE(back.lastFolder, left.lastFolder);
         QCOMPARE(w.form->size(), QSize(500, 600));
@@ -92,7 +92,7 @@ class RememberedStateTest : public QObject {
         // A place no screen shows any more is not restored.
         w.form->move(5000, 5000);
         Close(w);
-        ShownWindow again;
+        ShownWindow again(ShownWindow::OpenedAgain);
         QCOMPARE(again.form->geometry().topLeft(), firstPlace.topLeft());
     }
 
@@ -108,7 +108,7 @@ class RememberedStateTest : public QObject {
             "[window]\ngeometry=not a geometry\n[recent\nfiles=@Variant(\x01\x02\n");
         damaged.close();
         QCOMPARE(ReadOptions(QSettings()), RememberedOptions{});
-        ShownWindow w;
+        ShownWindow w(ShownWindow::OpenedAgain);
         QVERIFY(w.form->RecentFiles().isEmpty());
         QCOMPARE(w.form->CurrentOptions().twoPlayers, false);
         QVERIFY(w.form->findChild<QToolBar*>(QStringLiteral("ToolBar1"))->isVisible());
@@ -129,7 +129,7 @@ class RememberedStateTest : public QObject {
             saved.move(5, 0);
             QCOMPARE(w.form->RecentFiles(), saved.mid(0, 8));
         }
-        ShownWindow w;
+        ShownWindow w(ShownWindow::OpenedAgain);
         QCOMPARE(w.form->RecentFiles(), saved.mid(0, 8));
         QVERIFY(QFile::remove(saved[2]));
         w.Action("RecentGame3")->trigger();
@@ -179,7 +179,7 @@ class RememberedStateTest : public QObject {
                 closed.emplace(w);
                 Close(w);
             }
-            ShownWindow w;
+            ShownWindow w(ShownWindow::OpenedAgain);
             w.Action("N11")->trigger();  // the other mode first: the game brings its own
             w.Action("ResumeAction")->trigger();
             QVERIFY(GameSnapshot(w) == *closed);
@@ -198,7 +198,7 @@ class RememberedStateTest : public QObject {
             QVERIFY(w.form->ComputerThinking());
             Close(w);
         }
-        ShownWindow w;
+        ShownWindow w(ShownWindow::OpenedAgain);
         w.Action("ResumeAction")->trigger();
         w.WaitForComputer();
         QVERIFY(GameSnapshot(w) == GameSnapshot(answered));

@@ -15,9 +15,10 @@
 #include "MainForm.h"
 
 // The settings of a first start, kept in a folder of the test's own: never the person's, and
-// never those another test left.
+// never those another test left; or, for a window opened again, those the windows before it
+// left.
 struct FirstStartSettings {
-    FirstStartSettings() {
+    explicit FirstStartSettings(bool firstStart) {
         static QTemporaryDir folder;
         static const bool redirected = [] {
             QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
@@ -25,7 +26,7 @@ struct FirstStartSettings {
             return true;
         }();
         Q_UNUSED(redirected);
-        QSettings().clear();
+        if (firstStart) QSettings().clear();
     }
 };
 
@@ -33,7 +34,10 @@ struct FirstStartSettings {
 // click and move the real mouse over the board image at the pixels of board points. A click
 // returns once the computer's answer to it, if any, is on the board.
 struct ShownWindow {
-    ShownWindow() : form(std::make_unique<TForm1>()) {
+    enum Start { FirstStart, OpenedAgain };
+
+    explicit ShownWindow(Start start = FirstStart)
+        : firstStart(start == FirstStart), form(std::make_unique<TForm1>()) {
         form->SetMessageRecorder(
             [this](const QString& text) { messages.push_back(text.toStdString()); });
         form->show();
