@@ -109,6 +109,7 @@ bool TForm1::ResumeLastGame() {
         RestoreGame(*GameState, std::move(*moves), *state);
     }
     SyncStepCommands();
+    ClockFollowsGame();
     RedrawBoard();
     if (state && state->computerToMove) ComputerMove(GameState->LastMove.x, GameState->LastMove.y);
     return true;
