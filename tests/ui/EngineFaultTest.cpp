@@ -172,6 +172,24 @@ class EngineFaultTest : public QObject {
         QVERIFY(EngineOf(*w.form));
     }
 
+    // A reply that takes its time: after a moment the first panel and the pointer say so, and
+    // the answer puts the panel back.
+    void aLongThoughtIsShownAfterAMoment() {
+        ShownWindow w;
+        PlayAgainstFake(w, "slow", 1, 5);
+        QTRY_COMPARE(w.form->StatusText(0), QStringLiteral("pbrain-fake 0.1"));  // its ABOUT
+        const QString before = w.form->StatusText(0);
+        QTest::mouseClick(w.image, Qt::LeftButton, {}, w.PixelOf(7, 7));
+        QVERIFY(w.form->ComputerThinking());
+        QCOMPARE(w.form->StatusText(0), before);
+        QTRY_COMPARE(w.form->StatusText(0), QStringLiteral("思考中…"));
+        QCOMPARE(w.form->cursor().shape(), Qt::BusyCursor);
+        w.WaitForComputer();
+        QCOMPARE(w.form->StatusText(0), before);
+        QCOMPARE(w.form->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(w.form->Record().HistoryCursor, 3);
+    }
+
     void eachFaultStopsTheEngineAndTheGameGoesOn_data() {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QByteArray>("fault");
