@@ -1,7 +1,9 @@
 // The computer's reply time over the self-play corpus, and the whole-corpus check that the
-// fast move choice answers exactly as the plain one.
+// fast move choice answers exactly as the plain one, which records the line behind each forced
+// win as it goes, and that every such line plays out on the board. With --line each reply is
+// also timed with its forced line asked for, as `pbrain-wuziqi analyze --line` asks.
 //
-//   reply_bench [--positions N] [--seed S] [--repeat R] [--no-check]
+//   reply_bench [--positions N] [--seed S] [--repeat R] [--no-check] [--line]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "GameBoard.h"
+#include "LineReplay.h"
 #include "LiteralSearch.h"
 #include "MoveChoice.h"
 #include "SelfPlayCorpus.h"
@@ -27,20 +30,33 @@ struct Reply {
     Verdict verdict = Verdict::Unchanged;
     SearchCounts counts;
     double ms = 0;
+    ForcedLine line;
 };
 
-Reply Run(const CorpusPosition& position, bool fast) {
+TGameBoard BoardOf(const CorpusPosition& position) {
     TGameBoard board;
     for (const Placement& m : position.moves)
         board.Place(m.x, m.y, static_cast<CellState>(m.colour));
+    return board;
+}
+
+// The fast reply; the same with the forced line behind it asked for, as analyze --line asks;
+// the plain reply, which always records its line.
+enum class Search { Fast, FastWithLine, Plain };
+
+Reply Run(const CorpusPosition& position, Search search) {
+    TGameBoard board = BoardOf(position);
     Reply r;
     r.x = position.moves.back().x;
     r.y = position.moves.back().y;
     const auto start = Clock::now();
-    if (fast)
+    if (search == Search::Plain) {
+        r.verdict = LiteralChooseMove(board, position.toMove, r.x, r.y, 16, &r.counts, &r.line);
+    } else {
         r.verdict = ChooseMoveCounted(board, position.toMove, r.x, r.y, 16, &r.counts);
-    else
-        r.verdict = LiteralChooseMove(board, position.toMove, r.x, r.y, 16, &r.counts);
+        if (search == Search::FastWithLine && ProvesForcedWin(r.verdict))
+            r.line = FindForcedLine(board, position.toMove, 16);
+    }
     r.ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     return r;
 }
@@ -56,6 +72,27 @@ std::string Quoted(Verdict verdict) {
     return "\"" + std::string(engine::VerdictText(verdict)) + "\"";
 }
 
+void PrintTimes(const char* what, const std::vector<double>& ms) {
+    std::printf("%-20s median %8.3f   p90 %8.3f   p99 %8.3f   max %8.3f\n", what, Quantile(ms, 0.5),
+                Quantile(ms, 0.9), Quantile(ms, 0.99), *std::max_element(ms.begin(), ms.end()));
+}
+
+// Prints a line that does not play out on the board it was found for.
+bool LineHolds(const CorpusPosition& position, const Reply& plain, std::size_t index,
+               int& endsInFive) {
+    bool five = false;
+    if (LinePlaysOut(BoardOf(position), position.toMove, plain.verdict, {plain.x, plain.y},
+                     plain.line, &five)) {
+        if (five) ++endsInFive;
+        return true;
+    }
+    std::printf("  LINE at %zu does not play out:", index);
+    for (const BoardPoint& p : plain.line)
+        std::printf(" %d,%d", p.x, p.y);
+    std::printf("\n    %s\n", AnalyzeLine(position).c_str());
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -63,6 +100,7 @@ int main(int argc, char** argv) {
     std::uint64_t seed = 20240611;
     int repeat = 3;
     bool check = true;
+    bool withLine = false;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--positions") && i + 1 < argc)
             positions = std::strtoul(argv[++i], nullptr, 10);
@@ -72,10 +110,12 @@ int main(int argc, char** argv) {
             repeat = std::max(1, std::atoi(argv[++i]));
         else if (!std::strcmp(argv[i], "--no-check"))
             check = false;
+        else if (!std::strcmp(argv[i], "--line"))
+            withLine = true;
         else {
-            std::fprintf(
-                stderr,
-                "usage: reply_bench [--positions N] [--seed S] [--repeat R] [--no-check]\n");
+            std::fprintf(stderr,
+                         "usage: reply_bench [--positions N] [--seed S] [--repeat R] [--no-check] "
+                         "[--line]\n");
             return 2;
         }
     }
@@ -87,12 +127,19 @@ int main(int argc, char** argv) {
                 std::chrono::duration<double>(Clock::now() - built).count());
 
     // Each position is timed `repeat` times; the fastest run counts, to keep other load on
-    // the machine out of the figures.
+    // the machine out of the figures. With the line asked for as well, the two runs of a
+    // position alternate, so that both meet the same load.
     std::vector<Reply> fast(corpus.size());
+    std::vector<double> lineMs;
     for (std::size_t i = 0; i < corpus.size(); ++i) {
-        fast[i] = Run(corpus[i], true);
-        for (int r = 1; r < repeat; ++r)
-            fast[i].ms = std::min(fast[i].ms, Run(corpus[i], true).ms);
+        fast[i] = Run(corpus[i], Search::Fast);
+        double withLineMs = withLine ? Run(corpus[i], Search::FastWithLine).ms : 0.0;
+        for (int r = 1; r < repeat; ++r) {
+            fast[i].ms = std::min(fast[i].ms, Run(corpus[i], Search::Fast).ms);
+            if (withLine)
+                withLineMs = std::min(withLineMs, Run(corpus[i], Search::FastWithLine).ms);
+        }
+        if (withLine) lineMs.push_back(withLineMs);
     }
 
     std::vector<double> ms;
@@ -109,9 +156,9 @@ int main(int argc, char** argv) {
     const int under10 =
         static_cast<int>(std::count_if(ms.begin(), ms.end(), [](double t) { return t < 10.0; }));
 
-    std::printf("\nreply time (ms)      median %8.3f   p90 %8.3f   p99 %8.3f   max %8.3f\n",
-                Quantile(ms, 0.5), Quantile(ms, 0.9), Quantile(ms, 0.99),
-                *std::max_element(ms.begin(), ms.end()));
+    std::printf("\n");
+    PrintTimes("reply time (ms)", ms);
+    if (withLine) PrintTimes("  with the line", lineMs);
     std::printf(
         "SearchWin calls      median %8llu   p90 %8llu   p99 %8llu   max %8llu   mean %.0f\n",
         static_cast<unsigned long long>(Quantile(calls, 0.5)),
@@ -139,12 +186,15 @@ int main(int argc, char** argv) {
     }
 
     if (!check) return 0;
-    std::printf("\nchecking every position against the plain search...\n");
+    std::printf("\nchecking every position against the plain search and its lines...\n");
     int mismatches = 0;
+    int lines = 0, endsInFive = 0, badLines = 0;
     std::vector<double> plainMs;
     std::vector<std::uint64_t> plainCalls;
     for (std::size_t i = 0; i < corpus.size(); ++i) {
-        const Reply plain = Run(corpus[i], false);
+        const Reply plain = Run(corpus[i], Search::Plain);
+        if (ProvesForcedWin(plain.verdict)) ++lines;
+        if (!LineHolds(corpus[i], plain, i, endsInFive)) ++badLines;
         plainMs.push_back(plain.ms);
         plainCalls.push_back(plain.counts.searchWin);
         if (plain.x != fast[i].x || plain.y != fast[i].y || plain.verdict != fast[i].verdict) {
@@ -163,5 +213,7 @@ int main(int argc, char** argv) {
         static_cast<unsigned long long>(*std::max_element(plainCalls.begin(), plainCalls.end())));
     std::printf("same point and verdict: %zu of %zu positions\n", corpus.size() - mismatches,
                 corpus.size());
-    return mismatches == 0 ? 0 : 1;
+    std::printf("forced lines: %d, of which %d end in five and %d do not play out\n", lines,
+                endsInFive, badLines);
+    return mismatches == 0 && badLines == 0 ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 
 #include "ComputerReply.h"
 #include "GameBoard.h"
+#include "LiteralSearch.h"
 #include "NumberParsing.h"
 #include "VerdictText.h"
 
@@ -78,6 +79,17 @@ std::string AnalyzePosition(std::string_view line, const AnalyzeOptions& options
 
     std::string out = "{\"x\":" + std::to_string(x) + ",\"y\":" + std::to_string(y) +
                       ",\"verdict\":" + JsonString(VerdictText(verdict));
+    if (options.line) {
+        out += ",\"line\":[";
+        if (ProvesForcedWin(verdict)) {
+            const ForcedLine line =
+                FindForcedLine(board, static_cast<std::uint8_t>(colour), options.depth);
+            for (std::size_t i = 0; i < line.size(); ++i)
+                out += (i ? ",[" : "[") + std::to_string(line[i].x) + "," +
+                       std::to_string(line[i].y) + "]";
+        }
+        out += ']';
+    }
     if (options.levels) {
         out += ",\"levels\":[";
         bool first = true;

@@ -11,6 +11,7 @@ struct AnalyzeOptions {
     int depth = SearchDepth;
     bool levels = false;  // also print the whole threat map after the placements
     bool reply = false;   // answer as the game does: a free point even where the search has none
+    bool line = false;    // also print the line behind a forced win ([] where there is none)
 };
 
 // One analyze line ("colour x,y,c x,y,c ...") in, one JSON line out (without a line

@@ -30,7 +30,7 @@ void Print(const std::string& line) {
 int Usage() {
     std::fputs(
         "usage: pbrain-wuziqi                      Gomocup protocol on stdin/stdout\n"
-        "       pbrain-wuziqi analyze [--depth N] [--levels] [--reply]\n"
+        "       pbrain-wuziqi analyze [--depth N] [--levels] [--reply] [--line]\n"
         "                                          N from 1 to 32, 16 by default\n",
         stderr);
     return 2;
@@ -61,6 +61,8 @@ int RunAnalyze(int argc, char** argv) {
             options.levels = true;
         } else if (arg == "--reply") {
             options.reply = true;
+        } else if (arg == "--line") {
+            options.line = true;
         } else if (arg == "--depth" && i + 1 < argc) {
             if (!ParseInt(argv[++i], MinDepth, MaxDepth, options.depth)) return Usage();
         } else {

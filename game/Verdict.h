@@ -14,4 +14,9 @@ enum class Verdict : std::uint8_t {
     IMightWin,    // a quiet move after which a wrong answer lets the computer force a win
 };
 
+// Whether the verdict rests on a forced win that the search proved, so that it has a line.
+constexpr bool ProvesForcedWin(Verdict verdict) {
+    return verdict == Verdict::IWin || verdict == Verdict::YouWin;
+}
+
 }  // namespace wuziqi

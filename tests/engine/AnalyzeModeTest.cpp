@@ -96,6 +96,23 @@ TEST(AnalyzeMode, DepthAndLevelsOptions) {
     }
 }
 
+// --line adds the line behind a forced win to the same answer, [] where there is none.
+TEST(AnalyzeMode, LineOptionAddsTheForcedLine) {
+    EngineProcess engine({"analyze", "--line"});
+    EXPECT_EQ(Analyze(engine, "2 5,8,2 6,8,2 7,8,2 8,8,2 5,9,3 6,9,3 7,9,3"),
+              R"({"x":9,"y":8,"verdict":"我赢了! ","line":[[9,8]]})");
+    EXPECT_EQ(Analyze(engine, "3 8,8,2"), R"({"x":7,"y":7,"verdict":" ","line":[]})");
+    const std::string youWin = Analyze(engine, "3 3,3,2 4,3,2 5,3,2 10,12,2 11,12,2 12,12,2");
+    const std::string head = R"({"x":13,"y":12,"verdict":"你赢了! ","line":[[13,12],[)";
+    EXPECT_EQ(youWin.rfind(head, 0), 0u) << youWin;
+    EXPECT_EQ(youWin.substr(youWin.size() - 3), "]]}") << youWin;
+    EngineProcess both({"analyze", "--line", "--levels", "--depth", "1"});
+    const std::string answer = Analyze(both, "2 6,8,2 7,8,2 8,8,2 1,1,3");
+    EXPECT_EQ(answer.rfind(R"({"x":9,"y":8,"verdict":"我赢了! ","line":[[9,8],[)", 0), 0u)
+        << answer;
+    EXPECT_NE(answer.find(R"(]],"levels":[)"), std::string::npos) << answer;
+}
+
 // Where the search has no point, the default answer is its own (0, 0); --reply answers as the
 // game does, with a free point.
 TEST(AnalyzeMode, ReplyOptionAnswersWhereTheSearchHasNoPoint) {

@@ -1,6 +1,7 @@
 // The fast move choice must give the plain one's point and verdict on every position, and
-// leave the board as it found it. A slice of the self-play corpus runs here; the whole
-// corpus is checked by the reply-time benchmark.
+// leave the board as it found it; the plain one records the line behind each forced win as it
+// goes, and that line must play out on the board. A slice of the self-play corpus runs here; the
+// whole corpus is checked by the reply-time benchmark.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "GameBoard.h"
+#include "LineReplay.h"
 #include "LiteralSearch.h"
 #include "MoveChoice.h"
 #include "SelfPlayCorpus.h"
@@ -24,6 +26,7 @@ struct Outcome {
     int x, y;
     Verdict verdict;
     SearchCounts counts;
+    ForcedLine line;  // the plain search records it
 };
 
 Outcome Replay(const CorpusPosition& position, bool fast, int depth = 16) {
@@ -34,11 +37,12 @@ Outcome Replay(const CorpusPosition& position, bool fast, int depth = 16) {
     std::copy(&board.Grid[0][0], &board.Grid[0][0] + 17 * 17, &grid[0][0]);
     const LevelMap levels = board.Levels;
 
-    Outcome out{position.moves.back().x, position.moves.back().y, Verdict::Unchanged, {}};
+    Outcome out{position.moves.back().x, position.moves.back().y, Verdict::Unchanged, {}, {}};
     if (fast)
         out.verdict = ChooseMoveCounted(board, position.toMove, out.x, out.y, depth, &out.counts);
     else
-        out.verdict = LiteralChooseMove(board, position.toMove, out.x, out.y, depth, &out.counts);
+        out.verdict =
+            LiteralChooseMove(board, position.toMove, out.x, out.y, depth, &out.counts, &out.line);
 
     EXPECT_TRUE(std::equal(&grid[0][0], &grid[0][0] + 17 * 17, &board.Grid[0][0]));
     EXPECT_EQ(board.Levels, levels);
@@ -56,6 +60,12 @@ TEST(SearchEquivalence, FastAndPlainAgreeOnASliceOfTheSelfPlayCorpus) {
         EXPECT_EQ(fast.x, plain.x) << "position " << i << ": " << AnalyzeLine(corpus[i]);
         EXPECT_EQ(fast.y, plain.y) << "position " << i << ": " << AnalyzeLine(corpus[i]);
         EXPECT_EQ(fast.verdict, plain.verdict)
+            << "position " << i << ": " << AnalyzeLine(corpus[i]);
+        TGameBoard board;
+        for (const Placement& m : corpus[i].moves)
+            board.Place(m.x, m.y, static_cast<CellState>(m.colour));
+        EXPECT_TRUE(
+            LinePlaysOut(board, corpus[i].toMove, plain.verdict, {plain.x, plain.y}, plain.line))
             << "position " << i << ": " << AnalyzeLine(corpus[i]);
         ++verdicts[plain.verdict];
         ++compared;
