@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <stop_token>
+#include <vector>
 
 #include "GameRecord.h"
 #include "Verdict.h"
@@ -19,10 +20,11 @@ inline constexpr int SearchDepth = 16;
 std::optional<BoardPoint> NearestEmptyToCentre(const TGameBoard& board);
 
 // What the computer answers: the point it plays (nothing when the board is full) and its
-// comment on the game.
+// comment on the game; where it was asked for, the line behind a forced win (FindForcedLine).
 struct ComputerAnswer {
     std::optional<BoardPoint> point;
     Verdict verdict = Verdict::Unchanged;
+    std::vector<BoardPoint> line;
 };
 
 // The computer's reply to the stone just played at `last`, as the window and the engine play

@@ -1,5 +1,6 @@
 #include "BoardPainter.h"
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
@@ -65,6 +66,11 @@ void BoardPainter::Paint(const BoardScene& scene, const QPalette& palette) {
     for (const wuziqi::FiveLine& line : scene.fives)
         DrawFiveLine(line);
     if (scene.hint) DrawHintMarker(*scene.hint);
+    std::uint8_t colour = scene.lineColour;
+    for (std::size_t i = 0; i < scene.line.size(); ++i) {
+        DrawLineStone(scene.line[i], colour, static_cast<int>(i) + 1);
+        colour = wuziqi::Opponent(colour);
+    }
 }
 
 void BoardPainter::DrawPointMarker(int column, int row, QRgb colour) {
@@ -148,5 +154,22 @@ void BoardPainter::DrawHintMarker(wuziqi::BoardPoint point) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
     painter.drawEllipse(centre, radius / 3, radius / 3);
+    painter.restore();
+}
+
+void BoardPainter::DrawLineStone(wuziqi::BoardPoint point, std::uint8_t colour, int number) {
+    // The wood and the grid show through the stone, so it never passes for one played; the
+    // number is opaque, in the colour that stands out on the stone.
+    painter.save();
+    painter.setOpacity(LineStoneOpacity);
+    DrawStone(point.x, point.y, colour);
+    painter.setOpacity(1.0);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(std::max(8, geometry.cell * 9 / 20));
+    painter.setFont(font);
+    painter.setPen(colour == wuziqi::Black ? Qt::white : Qt::black);
+    painter.drawText(geometry.PointSquare(point.x, point.y), Qt::AlignCenter,
+                     QString::number(number));
     painter.restore();
 }

@@ -12,14 +12,16 @@ class QPalette;
 // Draws a whole board scene: the wood stretched over the board square, the pointer and
 // last-move markers in exclusive-or with the wood, the grid and its frame, the stones and the
 // move numbers, in that order; then what only some scenes hold: the mark through each line of
-// five and the hint marker. The painter may be scaled for a high-density screen: every
-// coordinate is logical, and the pictures are picked for the painter's device pixel ratio.
+// five, the hint marker and the numbered half-transparent stones of a forced line. The painter may
+// be scaled for a high-density screen: every coordinate is logical, and the pictures are picked for
+// the painter's device pixel ratio.
 class BoardPainter {
   public:
     static constexpr QRgb PointerMarkerColour = 0xFFFF0000;
     static constexpr QRgb LastMoveMarkerColour = 0xFF008000;
     static constexpr QRgb FiveLineColour = 0xDCE00000;  // red, a little translucent
     static constexpr QRgb HintMarkerColour = 0xFF0066FF;
+    static constexpr qreal LineStoneOpacity = 0.5;
 
     BoardPainter(QPainter& painter, const BoardGeometry& geometry, const BoardPictures& pictures,
                  qreal devicePixelRatio);
@@ -36,6 +38,7 @@ class BoardPainter {
     void DrawMoveNumber(int column, int row, int number, const QColor& textColour);
     void DrawFiveLine(const wuziqi::FiveLine& line);
     void DrawHintMarker(wuziqi::BoardPoint point);
+    void DrawLineStone(wuziqi::BoardPoint point, std::uint8_t colour, int number);
 
     QPainter& painter;
     BoardGeometry geometry;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -17,8 +18,11 @@ struct BoardScene {
     const wuziqi::GameRecord* record = nullptr;
     wuziqi::BoardPoint hover{3, 3};  // the pointer marker (HoverPoint)
     bool showMoveNumbers = false;
-    // Drawn over the stones, and only when present: the lines of five or more on the board and
-    // the point a hint suggests.
+    // Drawn over the stones, and only when present: the lines of five or more on the board,
+    // the point a hint suggests, and the moves of a forced line still to come, the sides in
+    // turn from `lineColour`.
     std::vector<wuziqi::FiveLine> fives;
     std::optional<wuziqi::BoardPoint> hint;
+    std::vector<wuziqi::BoardPoint> line;
+    std::uint8_t lineColour = 0;
 };

@@ -3,6 +3,7 @@
 // nothing is kept in step by hand.
 #include <QAction>
 #include <QLabel>
+#include <utility>
 
 #include "BoardImage.h"
 #include "FiveLines.h"
@@ -18,6 +19,11 @@ BoardScene TForm1::Scene() const {
     scene.showMoveNumbers = ShowMoveNumbers;
     scene.fives = wuziqi::FindFiveLines(*GameBoard);
     scene.hint = HintPoint;
+    if (const ProvedWin* proof = ShownProof(); proof && proof->lineShown) {
+        ProvedWin::Ahead ahead = proof->LineAhead();
+        scene.line = std::move(ahead.moves);
+        scene.lineColour = ahead.colour;
+    }
     return scene;
 }
 

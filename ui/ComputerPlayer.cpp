@@ -3,7 +3,10 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <utility>
 
-ComputerPlayer::ComputerPlayer(int depth, QObject* parent) : GamePlayer(parent), depth(depth) {}
+#include "LiteralSearch.h"
+
+ComputerPlayer::ComputerPlayer(int depth, QObject* parent, ForcedLines lines)
+    : GamePlayer(parent), depth(depth), lines(lines) {}
 
 ComputerPlayer::~ComputerPlayer() {
     CancelMove();
@@ -20,8 +23,12 @@ void ComputerPlayer::RequestMove(MoveRequest request) {
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] { Finished(watcher); });
     // The worker owns its copy of the position: nothing it touches is shared with the window.
     watcher->setFuture(QtConcurrent::run([request = std::move(request), token = stop.get_token(),
-                                          depth = depth]() mutable {
-        return wuziqi::ComputerReply(request.position, request.colour, request.last, depth, token);
+                                          depth = depth, lines = lines]() mutable {
+        wuziqi::ComputerAnswer answer =
+            wuziqi::ComputerReply(request.position, request.colour, request.last, depth, token);
+        if (lines == ForcedLines::Found && wuziqi::ProvesForcedWin(answer.verdict))
+            answer.line = wuziqi::FindForcedLine(request.position, request.colour, depth, token);
+        return answer;
     }));
 }
 

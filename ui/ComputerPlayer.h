@@ -12,7 +12,12 @@ class ComputerPlayer : public GamePlayer {
     Q_OBJECT
 
   public:
-    explicit ComputerPlayer(int depth, QObject* parent = nullptr);
+    // Whether an answer that announces a forced win also carries the line behind it, worked
+    // out on the same worker thread after the reply.
+    enum class ForcedLines { Skipped, Found };
+
+    explicit ComputerPlayer(int depth, QObject* parent = nullptr,
+                            ForcedLines lines = ForcedLines::Skipped);
     // Stops a search still running and waits for it: no thread outlives the player.
     ~ComputerPlayer() override;
 
@@ -24,6 +29,7 @@ class ComputerPlayer : public GamePlayer {
     void Finished(QFutureWatcher<wuziqi::ComputerAnswer>* watcher);
 
     int depth;
+    ForcedLines lines;
     bool pending = false;
     std::stop_source stop;
     QFutureWatcher<wuziqi::ComputerAnswer>* current = nullptr;

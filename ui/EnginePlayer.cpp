@@ -100,7 +100,7 @@ void EnginePlayer::RequestMove(MoveRequest request) {
         QTimer::singleShot(0, this, [this, passing = wanted] {
             if (wanted != passing) return;
             wanted = 0;
-            emit MoveChosen({std::nullopt, wuziqi::Verdict::Unchanged});
+            emit MoveChosen({std::nullopt, wuziqi::Verdict::Unchanged, {}});
         });
         return;
     }
@@ -233,7 +233,7 @@ void EnginePlayer::HandleMove(const EngineLine& line, const QString& raw) {
     if (deliver) wanted = 0;
     awaiting = Await::Nothing;
     watchdog->stop();
-    if (deliver) emit MoveChosen({point, wuziqi::Verdict::Unchanged});
+    if (deliver) emit MoveChosen({point, wuziqi::Verdict::Unchanged, {}});
     Pump();
 }
 

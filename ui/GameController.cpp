@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "ComputerReply.h"
 #include "FiveLines.h"
@@ -53,6 +54,7 @@ void TForm1::NewGame() {
         record.CurrentColour = wuziqi::White;
     }
     RedrawBoard();
+    SyncLineCommand();
     if (ui->Action9->isChecked()) {
         Timer1->start();
     } else {
@@ -110,7 +112,7 @@ void TForm1::AskOpponent(const MoveRequest& request) {
 }
 
 void TForm1::ComputerAnswered(const wuziqi::ComputerAnswer& answer) {
-    PendingRequest.reset();
+    const std::optional<MoveRequest> asked = std::exchange(PendingRequest, std::nullopt);
     EndThinking();
     ShowVerdict(answer.verdict);
     wuziqi::GameRecord& record = *GameState;
@@ -119,6 +121,7 @@ void TForm1::ComputerAnswered(const wuziqi::ComputerAnswer& answer) {
         answer.point && PlayStone(answer.point->x, answer.point->y, record.CurrentColour);
     record.CurrentColour = wuziqi::Opponent(record.CurrentColour);
     if (placed) AnnounceFullBoard();
+    KeepReplyProof(asked, answer);
 }
 
 bool TForm1::CancelComputerMove() {
@@ -201,6 +204,9 @@ std::uint8_t TForm1::PlayMode() const {
 void TForm1::SyncStepCommands() {
     ui->Action4->setEnabled(GameState->Action4Enabled);
     ui->Action5->setEnabled(GameState->Action5Enabled);
+    // Stones are placed, stepped over and loaded only together with these two commands' states:
+    // a forced line is offered for the stones it was proved on alone.
+    SyncLineCommand();
 }
 
 void TForm1::AnnounceFullBoard() {

@@ -48,9 +48,11 @@ void TForm1::CreateHintCommand() {
     // A player of its own, so the hint never stands in the way of the computer's reply.
     connect(Hinter, &GamePlayer::MoveChosen, this, &TForm1::HintAnswered);
     connect(ui->ActionHint, &QAction::triggered, this, &TForm1::ActionHintExecute);
-    // Any other command takes the hint away; connected before the commands' own handlers.
+    // Any other command takes the hint away; connected before the commands' own handlers. The
+    // forced line's command shows the hint's line and leaves the hint be.
     for (QAction* command : Commands(ui->MainMenu1, ui->ToolBar1)) {
-        if (command != ui->ActionHint && !command->isSeparator() && !command->menu())
+        if (command != ui->ActionHint && command != ui->ActionLine && !command->isSeparator() &&
+            !command->menu())
             connect(command, &QAction::triggered, this, &TForm1::ClearHint);
     }
 }
@@ -72,6 +74,7 @@ void TForm1::HintAnswered(const wuziqi::ComputerAnswer& answer) {
     StatusPanels[0]->setText(answer.point ? HintVerdictText(answer.verdict) : tr("和棋！"));
     HintPoint = answer.point;
     if (HintPoint) UpdatePoint(*HintPoint);
+    KeepHintProof(answer);
     SyncHintCommand();
 }
 
@@ -86,6 +89,7 @@ void TForm1::ClearHint() {
     TextBeforeHint.reset();
     if (HintPoint) UpdatePoint(*HintPoint);
     HintPoint.reset();
+    KeepHintProof({});  // the hint's forced win, if any, goes with it
 }
 
 void TForm1::SyncHintCommand() {

@@ -11,8 +11,8 @@
 #include "About.h"
 #include "AppInfo.h"
 #include "BoardImage.h"
-#include "ComputerReply.h"
 #include "ComputerPlayer.h"
+#include "ComputerReply.h"
 #include "GameBoard.h"
 #include "GameTexts.h"
 #include "RecentGames.h"
@@ -49,6 +49,7 @@ void TForm1::FormCreate() {
     CreateStatusPanels();
     CreateStartPanel();
     CreateHintCommand();
+    CreateLineCommand();
     ConnectCommands();
     CreateFileDialogs();
     SetUpKeyboard();
@@ -66,6 +67,8 @@ void TForm1::FormDestroy() {
     Computer = nullptr;
     delete Hinter;
     Hinter = nullptr;
+    delete LineFinder;
+    LineFinder = nullptr;
     if (GameState) GameState->ClearHistory();
     GameState.reset();
     GameBoard.reset();

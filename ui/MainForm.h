@@ -16,6 +16,7 @@
 #include "GamePlayer.h"
 #include "GameRecord.h"
 #include "GameReporter.h"
+#include "ProvedWin.h"
 #include "Settings.h"
 #include "Verdict.h"
 
@@ -117,6 +118,11 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     // True while the hint is being worked out.
     bool HintThinking() const;
 
+    // The forced line (ForcedLineCommand.cpp): the moves drawn over the board, from the next
+    // one on, while they are shown; and whether the line is being worked out.
+    std::vector<wuziqi::BoardPoint> ShownLine() const;
+    bool LineThinking() const;
+
   public slots:
     void Image1MouseDown(int x, int y);
     void Image1MouseMove(int x, int y);
@@ -144,6 +150,7 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     void ClearRecentActionExecute();
     void OpenRecentGame(const QString& fileName);
     void ChooseLanguage(QAction* action);
+    void ActionLineExecute();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -232,6 +239,19 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     void ClearHint();
     void SyncHintCommand();
 
+    // The forced line (ForcedLineCommand.cpp). The proof on show is the hint's while a hint is
+    // shown, otherwise the computer's last reply's, and only while the board still shows its
+    // position.
+    void CreateLineCommand();
+    const ProvedWin* ShownProof() const;
+    ProvedWin* ShownProof();
+    void KeepReplyProof(const std::optional<MoveRequest>& asked,
+                        const wuziqi::ComputerAnswer& answer);
+    void KeepHintProof(const wuziqi::ComputerAnswer& answer);
+    void LineFound(const wuziqi::ComputerAnswer& answer);
+    void HideLine();
+    void SyncLineCommand();
+
     // Keyboard play and the commands' shortcuts (BoardKeyboard.cpp).
     void SetUpKeyboard();
     void MoveCursorTo(wuziqi::BoardPoint point);
@@ -246,6 +266,9 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     std::optional<MoveRequest> PendingRequest;  // what the opponent was asked and owes
     GamePlayer* Hinter = nullptr;
     std::optional<QString> TextBeforeHint;  // status panel 0 as it was before the hint
+    ComputerPlayer* LineFinder = nullptr;
+    std::optional<ProvedWin> ReplyProof;  // the forced win of the computer's last reply
+    std::optional<ProvedWin> HintProof;   // the forced win of the hint on show
     QTimer* ThinkingNotice = nullptr;
     bool ThinkingShown = false;
     QString VerdictBeforeThinking;

@@ -1,11 +1,15 @@
-// What the window offers beyond the rules: the mark through a line of five, the hint, keyboard
-// play with the commands' shortcuts, and the draw on a full board.
+// What the window offers beyond the rules: the mark through a line of five, the hint, the forced
+// line, keyboard play with the commands' shortcuts, and the draw on a full board.
+#include <QHelpEvent>
+#include <QMenu>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QTimer>
 #include <QtTest>
 #include <tuple>
 
 #include "GameBoard.h"
+#include "LiteralSearch.h"
 #include "WindowFixture.h"
 #include "XPButton.h"
 
@@ -112,6 +116,95 @@ class PlayAidsTest : public QObject {
         QCOMPARE(form.Picture(), picture);
     }
 
+    void theComputersForcedLineIsDrawnUntilTheStonesChange() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        QAction* line = w.Action("ActionLine");
+        QVERIFY(!line->isEnabled());
+        w.Action("Action8")->trigger();  // two players set Black up with an open three
+        for (BoardPoint p : {BoardPoint{1, 1}, {9, 8}, {1, 3}, {10, 8}})
+            w.Click(p.x, p.y);
+        w.Action("Action8")->trigger();
+        wuziqi::TGameBoard before = form.Board();
+        before.SetReporter(nullptr);
+        before.Place(1, 5, wuziqi::White);
+        w.Click(1, 5);
+        QCOMPARE(form.StatusText(0), QStringLiteral("我赢了! "));
+        QVERIFY(line->isEnabled());
+        const QImage plain = form.Picture();
+
+        line->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!form.LineThinking(), 60000);
+        // The line from the computer's stone on, which is on the board already.
+        const wuziqi::ForcedLine proved = wuziqi::FindForcedLine(before, wuziqi::Black, 16);
+        QCOMPARE(proved.size(), std::size_t{3});
+        QVERIFY(proved.front() == form.Record().LastMove);
+        QVERIFY(form.ShownLine() == wuziqi::ForcedLine(proved.begin() + 1, proved.end()));
+        const QImage drawn = form.Picture();
+        QVERIFY(drawn != plain);
+
+        line->trigger();  // used again: gone, and the board as it was
+        QVERIFY(form.ShownLine().empty());
+        QCOMPARE(form.Picture(), plain);
+        line->trigger();  // known already: at once
+        QCOMPARE(form.ShownLine().size(), std::size_t{2});
+        QCOMPARE(form.Picture(), drawn);
+
+        w.Action("Action4")->trigger();  // stepping off the position takes the line away
+        QVERIFY(form.ShownLine().empty());
+        QVERIFY(!line->isEnabled());
+        w.Action("Action5")->trigger();
+        QVERIFY(line->isEnabled());
+        QVERIFY(form.ShownLine().empty());
+        line->trigger();
+        w.Click(form.ShownLine().front().x, form.ShownLine().front().y);  // the next stone
+        QVERIFY(form.ShownLine().empty());
+        QCOMPARE(w.messages, std::vector<std::string>{"Black Win!"});
+    }
+
+    void aHintOfAForcedWinOffersItsLineUntilTheHintGoes() {
+        ShownWindow w;
+        TForm1& form = *w.form;
+        QAction* line = w.Action("ActionLine");
+        w.Action("Action8")->trigger();
+        for (BoardPoint p : {BoardPoint{1, 1}, {9, 8}, {1, 3}, {10, 8}, {1, 5}})
+            w.Click(p.x, p.y);
+        w.Action("ActionHint")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!form.HintThinking(), 60000);
+        QCOMPARE(form.StatusText(0), QStringLiteral("你赢了! "));
+        QVERIFY(line->isEnabled());
+        line->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!form.LineThinking(), 60000);
+        QCOMPARE(form.ShownLine().size(), std::size_t{3});
+        QVERIFY(form.ShownLine().front() == form.HintPoint);  // the hint is not played yet
+        QVERIFY(form.HintPoint);
+
+        w.Action("N8")->trigger();  // another command takes the hint, and its line, away
+        QVERIFY(!form.HintPoint);
+        QVERIFY(form.ShownLine().empty());
+        QVERIFY(!line->isEnabled());
+        w.Action("N8")->trigger();
+    }
+
+    void theMenuShowsTheLinesTooltipAlone() {
+        ShownWindow w;
+        auto* menu = w.form->findChild<QMenu*>(QStringLiteral("N7"));
+        menu->popup(w.form->mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        const auto hover = [&](const char* name) {
+            const QPoint at = menu->actionGeometry(w.Action(name)).center();
+            QHelpEvent help(QEvent::ToolTip, at, menu->mapToGlobal(at));
+            QCoreApplication::sendEvent(menu, &help);
+        };
+        hover("ActionLine");
+        QVERIFY(QToolTip::isVisible());
+        QVERIFY(QToolTip::text().contains(QStringLiteral("防守方只堵不攻")));
+        QVERIFY(QToolTip::text().contains(QStringLiteral("最先尝试")));
+        hover("ActionHint");  // its tooltip only repeats the caption
+        QTRY_VERIFY(!QToolTip::isVisible());
+        menu->hide();
+    }
+
     void theKeyboardCursorReachesEveryPointAndPlaysLikeAClick() {
         ShownWindow w;
         TForm1& form = *w.form;
@@ -155,6 +248,7 @@ class PlayAidsTest : public QObject {
         QCOMPARE(w.form->Record().HistoryCursor, 1);
         QTest::keyClick(w.form.get(), Qt::Key_H);
         QVERIFY(w.form->HintThinking() || w.form->HintPoint);
+        QCOMPARE(w.Action("ActionLine")->shortcut(), QKeySequence(Qt::Key_L));
     }
 
     void aFullBoardIsADrawAndStopsTheClock() {

@@ -1,6 +1,7 @@
 // Grabs the real main window, headless, for the README: a game in progress against the
-// computer, in Chinese and in English, the window as it starts with its start panel, and the
-// About dialog; given an engine's program too, a game against that engine. Run by hand:
+// computer, in Chinese and in English, the window as it starts with its start panel, the About
+// dialog, and the marked five with a hint and its forced line; given an engine's program too, a
+// game against that engine. Run by hand:
 //   QT_QPA_PLATFORM=offscreen take_screenshot docs [build-tests/bin/pbrain-wuziqi]
 #include <QApplication>
 #include <QDir>
@@ -56,6 +57,30 @@ bool GrabEngineGame(const QDir& folder, const QString& engine) {
     return form.grab().save(folder.filePath(QStringLiteral("engine-game.png")));
 }
 
+// Two players: Black makes five down the left edge, then White, to move, asks for a hint and
+// for the forced line behind it.
+bool GrabPlayAids(const QDir& folder) {
+    TForm1 form;
+    form.SetMessageRecorder([](const QString&) {});
+    form.show();
+    auto* image = form.findChild<BoardImage*>(QStringLiteral("Image1"));
+    form.findChild<wuziqi::TXPButton*>(QStringLiteral("XPButton2"))->Click();
+    form.findChild<QAction*>(QStringLiteral("Action8"))->trigger();
+    const int moves[][2] = {{1, 6}, {1, 1},  {10, 9}, {1, 2},   {11, 9},
+                            {1, 3}, {9, 11}, {1, 4},  {11, 11}, {1, 5}};
+    for (const auto& move : moves)
+        ClickPoint(form, image, move[0], move[1]);
+    form.findChild<QAction*>(QStringLiteral("ActionHint"))->trigger();
+    while (form.HintThinking())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    form.findChild<QAction*>(QStringLiteral("ActionLine"))->trigger();
+    while (form.LineThinking())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    MovePointer(form, image, 14, 3);
+    QCoreApplication::processEvents();
+    return form.grab().save(folder.filePath(QStringLiteral("play-aids.png")));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -100,6 +125,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
     if (!form.grab().save(folder.filePath(QStringLiteral("screenshot-en.png")))) return 1;
     UseLanguage(Language::Chinese);
+    if (!GrabPlayAids(folder)) return 1;
     if (argc > 2 && !GrabEngineGame(folder, QString::fromLocal8Bit(argv[2]))) return 1;
     return 0;
 }

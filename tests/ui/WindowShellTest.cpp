@@ -74,7 +74,8 @@ class WindowShellTest : public QObject {
         QCOMPARE(Describe(w.form->findChild<QMenu*>(QStringLiteral("N7"))->actions()),
                  QStringList({"N8 显示步数 [ ]", "Action9 启动计时 [ ]", "-",
                               "Action4 向前一步 disabled", "Action5 向后一步 disabled",
-                              "ActionHint 提示", "-", "N10 游戏模式", "N16 电脑先走 [x]",
+                              "ActionHint 提示", "ActionLine 显示必胜棋路 disabled", "-",
+                              "N10 游戏模式", "N16 电脑先走 [x]",
                               "OpponentMenu 对手", "EngineLogCommand 引擎日志", "-",
                               "N13 显示状态栏 [x]", "N14 显示工具栏 [x]"}));
         QCOMPARE(Describe(w.form->findChild<QMenu*>(QStringLiteral("N10"))->actions()),
