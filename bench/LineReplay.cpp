@@ -19,7 +19,8 @@ class FiveWatcher : public GameReporter {
     std::uint8_t winner = 0;
 };
 
-// The empty points where a stone of the colour would make five, from the threat map.
+}  // namespace
+
 std::vector<BoardPoint> FivePoints(const TGameBoard& board, std::uint8_t colour) {
     std::vector<BoardPoint> points;
     for (int x = 1; x <= BoardSize; ++x)
@@ -31,8 +32,6 @@ std::vector<BoardPoint> FivePoints(const TGameBoard& board, std::uint8_t colour)
                 }
     return points;
 }
-
-}  // namespace
 
 LineReplay ReplayLine(const TGameBoard& board, std::uint8_t firstColour, const ForcedLine& line) {
     FiveWatcher watcher;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "LiteralSearch.h"
 
@@ -24,6 +25,9 @@ struct LineReplay {
         return Legal(line) && fiveAt == static_cast<int>(line.size()) - 1;
     }
 };
+
+// The empty points where a stone of the colour would make five, read from the threat map.
+std::vector<BoardPoint> FivePoints(const TGameBoard& board, std::uint8_t colour);
 
 LineReplay ReplayLine(const TGameBoard& board, std::uint8_t firstColour, const ForcedLine& line);
 

@@ -29,19 +29,6 @@ TGameBoard BoardOf(const std::string& tokens) {
     return board;
 }
 
-// The empty points where a stone of the colour would make five.
-std::vector<BoardPoint> FivePoints(const TGameBoard& board, std::uint8_t colour) {
-    std::vector<BoardPoint> points;
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= BoardSize; ++y)
-            for (int d = 0; d < DirectionCount; ++d)
-                if (board.Grid[x][y] == Empty && board.Levels.At(colour, x, y, d) == FiveLevel) {
-                    points.push_back({x, y});
-                    break;
-                }
-    return points;
-}
-
 TEST(ForcedLine, AWinByFoursPlaysToItsFiveMoveByMove) {
     // Black to move: a four on column 7 twice, then a double four.
     TGameBoard board =
