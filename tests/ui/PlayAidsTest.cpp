@@ -3,8 +3,8 @@
 #include <QHelpEvent>
 #include <QMenu>
 #include <QTemporaryDir>
-#include <QToolTip>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 #include <tuple>
 
