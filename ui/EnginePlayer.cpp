@@ -65,9 +65,11 @@ void EnginePlayer::Start() {
              {{QStringLiteral("ABOUT")}, Await::About}};
     // Its own folder, where an engine looks for its files; what it writes to stderr is not
     // read, so that it can never fill a pipe.
-    process->setWorkingDirectory(QFileInfo(program).absolutePath());
+    const QFileInfo file(program);
+    process->setWorkingDirectory(file.absolutePath());
     process->setStandardErrorFile(QProcess::nullDevice());
-    process->start(program, {});
+    // By its whole path: a path relative to here means nothing from the engine's folder.
+    process->start(file.absoluteFilePath(), {});
 }
 
 void EnginePlayer::Stop() {

@@ -37,12 +37,11 @@ void TForm1::ShowCodeTexts() {
     XPButton1->SetCaption(tr("重新开局游戏"));
     XPButton2->SetCaption(tr("开始游戏"));
     WebBrowser1->setSource(StartPage(CurrentLanguage()));
-    const QString verdict = ShownVerdict ? GameTexts::Verdict(*ShownVerdict) : QString();
     if (ThinkingShown) {
-        VerdictBeforeThinking = verdict;
+        VerdictBeforeThinking = StatusNote();
         StatusPanels[0]->setText(GameTexts::Thinking());
     } else {
-        StatusPanels[0]->setText(verdict);
+        StatusPanels[0]->setText(StatusNote());
     }
     // The clock panels stay empty until the clock's first tick.
     if (!StatusPanels[2]->text().isEmpty()) ShowClocks();

@@ -131,7 +131,13 @@ void TForm1::ShowVerdict(wuziqi::Verdict verdict) {
     // A choice that was not made leaves the last comment standing.
     if (verdict == wuziqi::Verdict::Unchanged) return;
     ShownVerdict = verdict;
+    OpponentTitle.clear();
     StatusPanels[0]->setText(GameTexts::Verdict(verdict));
+}
+
+QString TForm1::StatusNote() const {
+    if (!OpponentTitle.isEmpty()) return OpponentTitle;
+    return ShownVerdict ? GameTexts::Verdict(*ShownVerdict) : QString();
 }
 
 QString TForm1::StatusText(int panel) const {

@@ -287,6 +287,10 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     std::unique_ptr<RecentGames> Recent;
     QString LastGameFolder;
     // What panels 0 and 4 show, kept as values so that they can be shown in another language.
+    // What status panel 0 says beneath the thinking notice: the last verdict, or the title of
+    // an engine opponent, kept as values so that a change of language can say it again.
     std::optional<wuziqi::Verdict> ShownVerdict;
+    QString OpponentTitle;
+    QString StatusNote() const;
     std::optional<int> ShownMismatch;
 };

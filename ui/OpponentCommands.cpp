@@ -105,6 +105,7 @@ void TForm1::OpponentFailed(const QString& reason) {
 }
 
 void TForm1::ShowOpponentTitle(const QString& title) {
+    OpponentTitle = title;
     // While the opponent thinks, the panel shows so, and the title follows.
     if (ThinkingShown)
         VerdictBeforeThinking = title;

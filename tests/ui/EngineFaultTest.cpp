@@ -3,6 +3,7 @@
 // which the game stays and the built-in computer answers the move the engine owed.
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -176,7 +177,10 @@ class EngineFaultTest : public QObject {
     // the answer puts the panel back.
     void aLongThoughtIsShownAfterAMoment() {
         ShownWindow w;
-        PlayAgainstFake(w, "slow", 1, 5);
+        qputenv("FAKE_PBRAIN_FAULT", "slow");
+        qputenv("FAKE_PBRAIN_FAULT_AT", "1");
+        // Named by a path relative to the working folder, which is not the engine's own.
+        w.form->PlayAgainstEngine(QDir::current().relativeFilePath(FakeEngine), 5);
         QTRY_COMPARE(w.form->StatusText(0), QStringLiteral("pbrain-fake 0.1"));  // its ABOUT
         const QString before = w.form->StatusText(0);
         QTest::mouseClick(w.image, Qt::LeftButton, {}, w.PixelOf(7, 7));
@@ -188,6 +192,18 @@ class EngineFaultTest : public QObject {
         QCOMPARE(w.form->StatusText(0), before);
         QCOMPARE(w.form->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(w.form->Record().HistoryCursor, 3);
+    }
+
+    // The engine's name stays in the first panel when the language changes.
+    void theEnginesTitleOutlivesAChangeOfLanguage() {
+        ShownWindow w;
+        PlayAgainstFake(w, "");
+        QTRY_COMPARE(w.form->StatusText(0), QStringLiteral("pbrain-fake 0.1"));
+        w.Action("EnglishAction")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(w.form->StatusText(0), QStringLiteral("pbrain-fake 0.1"));
+        w.Action("ChineseAction")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     }
 
     void eachFaultStopsTheEngineAndTheGameGoesOn_data() {
