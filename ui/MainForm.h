@@ -286,9 +286,9 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     std::unique_ptr<QSettings> AppSettings;
     std::unique_ptr<RecentGames> Recent;
     QString LastGameFolder;
-    // What panels 0 and 4 show, kept as values so that they can be shown in another language.
-    // What status panel 0 says beneath the thinking notice: the last verdict, or the title of
-    // an engine opponent, kept as values so that a change of language can say it again.
+    // What panels 0 and 4 show, kept as values so that a change of language can say it again:
+    // beneath the thinking notice panel 0 says the last verdict, or the title of an engine
+    // opponent.
     std::optional<wuziqi::Verdict> ShownVerdict;
     QString OpponentTitle;
     QString StatusNote() const;
