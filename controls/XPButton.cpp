@@ -89,7 +89,6 @@ void TXPButton::SetButtonStyle(TButtonStyle style) {
     buttonStyle_ = style;
     if (IsXPStyle(style)) {
         borderDraw_ = false;
-        LoadXPPalette(style);
         ApplyXPRegion();
     }
     update();

@@ -68,18 +68,6 @@ const TXPPalette& XPPaletteOf(TButtonStyle style) {
     }
 }
 
-namespace {
-const TXPPalette* g_loadedXPPalette = &kNoXPPalette;
-}  // namespace
-
-const TXPPalette& XPPalette() {
-    return *g_loadedXPPalette;
-}
-
-void LoadXPPalette(TButtonStyle style) {
-    if (IsXPStyle(style)) g_loadedXPPalette = &XPPaletteOf(style);
-}
-
 void FillRect(TCanvas canvas, TRect r, TColor color) {
     if (r.Width() <= 0 || r.Height() <= 0) return;
     const QColor c = ToQColor(color, canvas.palette);

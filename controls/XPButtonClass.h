@@ -113,11 +113,6 @@ using TXPPalette = std::array<TColor, 24>;
 // The colours of bsXPBlue, bsXPArgent or bsXPGreen; all zero for the other styles.
 const TXPPalette& XPPaletteOf(TButtonStyle style);
 
-// The table of the XP style loaded last (all zero at start); other styles leave it as it is.
-// Buttons paint with the table of their own style, so they never depend on this one.
-const TXPPalette& XPPalette();
-void LoadXPPalette(TButtonStyle style);
-
 // Fills rectangle r (exclusive right and bottom) with a colour; clNone draws nothing.
 void FillRect(TCanvas canvas, TRect r, TColor color);
 
@@ -126,8 +121,7 @@ void FillVerticalGradient(TCanvas canvas, TRect r, TColor a, TColor b);
 void DrawBevelFrame(TCanvas canvas, TRect r, TColor first, TColor second, int rings);
 TRect EdgeStripRect(TRect r, char side);
 void DrawXPShading(TCanvas canvas, TRect r, TColor c1, TColor c2, TColor c3, TColor c4, TColor c5);
-void DrawXPFace(TCanvas canvas, TRect r, TButtonDrawState state,
-                const TXPPalette& slot = XPPalette());
+void DrawXPFace(TCanvas canvas, TRect r, TButtonDrawState state, const TXPPalette& slot);
 
 // The embossed silhouette of the source's pixels in outline colour: highlight one pixel down
 // and right (when asked for), shadow on top, everything else the back colour. A picture drawn

@@ -168,26 +168,21 @@ class ButtonPrimitivesTest : public QObject {
     }
 
     void xpPaletteHoldsTheThreeStyles() {
-        LoadXPPalette(bsXPBlue);
-        QCOMPARE(XPPalette()[0], RGB(0, 60, 116));
-        QCOMPARE(XPPalette()[23], RGB(242, 241, 248));
-        LoadXPPalette(bsXPArgent);
-        QCOMPARE(XPPalette()[0], RGB(55, 98, 6));
-        QCOMPARE(XPPalette()[13], RGB(135, 201, 84));
-        LoadXPPalette(bsXPGreen);
-        QCOMPARE(XPPalette()[1], RGB(123, 149, 169));
-        QCOMPARE(XPPalette()[9], RGB(168, 167, 102));
-        // Other styles leave the table as it is.
-        LoadXPPalette(bsGradient);
-        QCOMPARE(XPPalette()[9], RGB(168, 167, 102));
+        QCOMPARE(XPPaletteOf(bsXPBlue)[0], RGB(0, 60, 116));
+        QCOMPARE(XPPaletteOf(bsXPBlue)[23], RGB(242, 241, 248));
+        QCOMPARE(XPPaletteOf(bsXPArgent)[0], RGB(55, 98, 6));
+        QCOMPARE(XPPaletteOf(bsXPArgent)[13], RGB(135, 201, 84));
+        QCOMPARE(XPPaletteOf(bsXPGreen)[1], RGB(123, 149, 169));
+        QCOMPARE(XPPaletteOf(bsXPGreen)[9], RGB(168, 167, 102));
+        // Other styles have no table of their own.
+        QCOMPARE(XPPaletteOf(bsGradient)[9], TColor(0));
     }
 
     void xpFaceDrawsOutlineGradientShadingAndCorners() {
-        LoadXPPalette(bsXPBlue);
-        const TXPPalette& slot = XPPalette();
+        const TXPPalette& slot = XPPaletteOf(bsXPBlue);
         const int w = 40, h = 20;
         const QImage up = DrawOn(w, h, [&](TCanvas c) {
-            DrawXPFace(c, {0, 0, w, h}, TButtonDrawState::Up);
+            DrawXPFace(c, {0, 0, w, h}, TButtonDrawState::Up, slot);
         });
         QCOMPARE(up.pixel(20, 0), Rgb(slot[0]));
         QCOMPARE(up.pixel(20, h - 1), Rgb(slot[0]));
@@ -204,7 +199,7 @@ class ButtonPrimitivesTest : public QObject {
         QCOMPARE(up.pixel(20, h - 2), Rgb(slot[18]));
 
         const QImage down = DrawOn(w, h, [&](TCanvas c) {
-            DrawXPFace(c, {0, 0, w, h}, TButtonDrawState::Down);
+            DrawXPFace(c, {0, 0, w, h}, TButtonDrawState::Down, slot);
         });
         QCOMPARE(down.pixel(20, 1), Rgb(slot[19]));
         QCOMPARE(down.pixel(20, 3),
@@ -213,7 +208,7 @@ class ButtonPrimitivesTest : public QObject {
         QCOMPARE(down.pixel(20, h - 2), Rgb(slot[23]));
 
         const QImage disabled = DrawOn(w, h, [&](TCanvas c) {
-            DrawXPFace(c, {0, 0, w, h}, TButtonDrawState::Disabled);
+            DrawXPFace(c, {0, 0, w, h}, TButtonDrawState::Disabled, slot);
         });
         QCOMPARE(disabled.pixel(20, 0), kShadow);
         QCOMPARE(disabled.pixel(20, 1), Rgb(slot[14]));

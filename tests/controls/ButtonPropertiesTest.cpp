@@ -96,8 +96,8 @@ class ButtonPropertiesTest : public QObject {
         TXPButton button;
         button.SetButtonStyle(bsXPArgent);
         QVERIFY(!button.BorderDraw());
-        QCOMPARE(XPPalette()[0], RGB(55, 98, 6));
-        QCOMPARE(XPPalette()[1], RGB(117, 137, 91));
+        QCOMPARE(XPPaletteOf(button.ButtonStyle())[0], RGB(55, 98, 6));
+        QCOMPARE(XPPaletteOf(button.ButtonStyle())[1], RGB(117, 137, 91));
         button.SetButtonStyle(bsGradient);
         QVERIFY(!button.BorderDraw());
         button.SetBorderDraw(true);
