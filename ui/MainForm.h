@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "BoardPainter.h"
 #include "BoardScene.h"
 #include "ComputerReply.h"
 #include "GameFileFormat.h"
@@ -108,8 +109,8 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     bool ShowMoveNumbers = false;
     bool ComputerFirst = true;
 
-    static constexpr QRgb PointerMarkerColour = 0xFFFF0000;
-    static constexpr QRgb LastMoveMarkerColour = 0xFF008000;
+    static constexpr QRgb PointerMarkerColour = BoardPainter::PointerMarkerColour;
+    static constexpr QRgb LastMoveMarkerColour = BoardPainter::LastMoveMarkerColour;
     // How long the computer may think before the window says so.
     static constexpr int ThinkingNoticeDelay = 150;
 
