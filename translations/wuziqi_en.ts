@@ -273,6 +273,41 @@
         <source>第 %1 步落在已有棋子的位置上。</source>
         <translation>Move %1 is on a point that already holds a stone.</translation>
     </message>
+    <message>
+        <source>文件开头没有上局记录的标识。</source>
+        <translation>The file does not begin with the mark of a kept game.</translation>
+    </message>
+    <message>
+        <source>文件超过了上局记录的大小上限（%1 KB）。</source>
+        <translation>The file is larger than a kept game can be (%1 KB).</translation>
+    </message>
+    <message>
+        <source>第 %1 行的格式不对。</source>
+        <translation>Line %1 is not in the right form.</translation>
+    </message>
+    <message>
+        <source>棋盘上的步数超过了记录的棋步。</source>
+        <translation>More stones are on the board than moves are recorded.</translation>
+    </message>
+    <message>
+        <source>轮到走棋的一方与棋盘上的棋子不符。</source>
+        <translation>The side to move does not fit the stones on the board.</translation>
+    </message>
+    <message>
+        <source>计时是负数。</source>
+        <translation>A clock is negative.</translation>
+    </message>
+    <message>
+        <source>记录中电脑要走的棋与对局不符。</source>
+        <translation>The computer cannot owe a reply in this game.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptGameFile</name>
+    <message>
+        <source>无法创建文件夹 &quot;%1&quot;。</source>
+        <translation>Cannot create the folder &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -501,6 +536,10 @@ Where the line goes through a three, the defender&apos;s answer shown is the fir
     <message>
         <source>L</source>
         <translation>L</translation>
+    </message>
+    <message>
+        <source>这局棋没能保存，下次不能继续：无法写入文件 &quot;%1&quot;。%2</source>
+        <translation>This game could not be kept for the next start: cannot write the file &quot;%1&quot;. %2</translation>
     </message>
 </context>
 <context>

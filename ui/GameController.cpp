@@ -37,6 +37,8 @@ bool TForm1::PlayStone(int x, int y, std::uint8_t colour) {
 void TForm1::NewGame() {
     CancelComputerMove();
     ClearHint();
+    GameWorthKeeping = false;
+    GameFromFile = false;
     wuziqi::GameRecord& record = *GameState;
     // A new game leaves the review of a loaded game first, for the mode Action8 names, so the
     // opening stone is recorded and the history keeps Black on the even entries.
@@ -80,6 +82,7 @@ void TForm1::Image1MouseDown(int x, int y) {
     wuziqi::GameRecord& record = *GameState;
     if (record.GameMode == wuziqi::ModeReview) record.GameMode = PlayMode();
     if (!PlayStone(column, row, record.CurrentColour)) return;
+    GameWorthKeeping = true;
     record.CurrentColour = wuziqi::Opponent(record.CurrentColour);
     // On a full board the computer is still asked: it passes, and the turn comes back.
     AnnounceFullBoard();
@@ -151,6 +154,7 @@ void TForm1::EndThinking() {
 
 void TForm1::Action4Execute() {
     wuziqi::GameRecord& record = *GameState;
+    if (GameFromFile) GameWorthKeeping = true;
     if (CancelComputerMove()) {
         // The person's stone is still unanswered: taking it back gives the person the move.
         record.StepBack(1);
@@ -166,6 +170,7 @@ void TForm1::Action4Execute() {
 void TForm1::Action5Execute() {
     CancelComputerMove();
     wuziqi::GameRecord& record = *GameState;
+    if (GameFromFile) GameWorthKeeping = true;
     record.StepForward(1);
     if (record.GameMode == wuziqi::ModeAgainstComputer) record.StepForward(1);
     SyncStepCommands();

@@ -69,3 +69,32 @@ QString GameTexts::SavedGameRefusal(wuziqi::SavedGameError error, int badEntry) 
     }
     return reason.isEmpty() ? title : title + QLatin1Char('\n') + reason;
 }
+
+QString GameTexts::KeptGameRefusal(const wuziqi::DecodedKeptGame& decoded) {
+    using wuziqi::KeptGameError;
+    QString reason;
+    switch (decoded.error) {
+        case KeptGameError::None: return {};
+        case KeptGameError::NotAKeptGame: reason = tr("文件开头没有上局记录的标识。"); break;
+        case KeptGameError::FileTooLarge:
+            reason = tr("文件超过了上局记录的大小上限（%1 KB）。")
+                         .arg(wuziqi::LargestKeptGameFile / 1024);
+            break;
+        case KeptGameError::BadLine:
+            reason = tr("第 %1 行的格式不对。").arg(decoded.badLine);
+            break;
+        case KeptGameError::MoveOffBoard:
+            reason = tr("第 %1 步不在棋盘上。").arg(decoded.badMove + 1);
+            break;
+        case KeptGameError::PointTaken:
+            reason = tr("第 %1 步落在已有棋子的位置上。").arg(decoded.badMove + 1);
+            break;
+        case KeptGameError::CursorPastMoves: reason = tr("棋盘上的步数超过了记录的棋步。"); break;
+        case KeptGameError::ColourContradicts:
+            reason = tr("轮到走棋的一方与棋盘上的棋子不符。");
+            break;
+        case KeptGameError::NegativeClock: reason = tr("计时是负数。"); break;
+        case KeptGameError::ReplyNotOwed: reason = tr("记录中电脑要走的棋与对局不符。"); break;
+    }
+    return RefusedFileTitle() + QLatin1Char('\n') + reason;
+}

@@ -94,11 +94,24 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 void TForm1::closeEvent(QCloseEvent* event) {
     // A reply still being searched is not wanted any more; the game is kept with the computer
     // to move, and a resumed game asks it again. An engine is told to end.
+    if (!SessionEnded) {
+        const bool computerToMove = ComputerThinking();
+        CancelComputerMove();
+        StopEngine();
+        KeepForNextStart(computerToMove, false);
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void TForm1::EndSession() {
+    if (SessionEnded) return;
     const bool computerToMove = ComputerThinking();
     CancelComputerMove();
     StopEngine();
-    KeepForNextStart(computerToMove);
-    QMainWindow::closeEvent(event);
+    KeepForNextStart(computerToMove, true);
+    SessionEnded = true;
+    // Every event loop ends, a message box's or a dialog's too.
+    QCoreApplication::quit();
 }
 
 void TForm1::ShowMessage(const QString& text) {

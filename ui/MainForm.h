@@ -17,6 +17,7 @@
 #include "GamePlayer.h"
 #include "GameRecord.h"
 #include "GameReporter.h"
+#include "KeptGame.h"
 #include "ProvedWin.h"
 #include "Settings.h"
 #include "Verdict.h"
@@ -152,6 +153,9 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     void OpenRecentGame(const QString& fileName);
     void ChooseLanguage(QAction* action);
     void ActionLineExecute();
+    // The program is told to end (a signal, the desktop session's end): the game is kept as a
+    // close keeps it, without a message box, and the program quits.
+    void EndSession();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -201,7 +205,11 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
 
     // Between runs (RememberedState.cpp, RecentGamesMenu.cpp, LanguageCommands.cpp).
     void ApplyRememberedState();
-    void KeepForNextStart(bool computerToMove);
+    // Keeps the options and, when the person changed it, the game; quietly: without saying
+    // that the game could not be kept.
+    void KeepForNextStart(bool computerToMove, bool quietly);
+    // The kept game, or nothing after the loader's message.
+    std::optional<wuziqi::KeptGame> ReadKeptGame();
     void RememberGameFile(const QString& fileName);
     void ShowRecentGames();
     // Texts made in code rather than in the layout, in the interface's language.
@@ -284,6 +292,11 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     QFileDialog* OpenDialog1 = nullptr;
     MessageRecorder RecordMessage;
     bool Shown = false;
+    // Whether closing replaces the kept game: a person placed a stone in this game, or stepped
+    // through one that came from a file (opened, or put back by 继续上局).
+    bool GameWorthKeeping = false;
+    bool GameFromFile = false;
+    bool SessionEnded = false;  // kept already: a close keeps nothing more
     std::unique_ptr<QSettings> AppSettings;
     std::unique_ptr<RecentGames> Recent;
     QString LastGameFolder;

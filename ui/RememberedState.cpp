@@ -2,6 +2,7 @@
 // closes, and the game on the board, kept when it closes and put back by "继续上局".
 #include <QAction>
 #include <QActionGroup>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
@@ -9,11 +10,14 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "GameBoard.h"
+#include "GameTexts.h"
+#include "KeptGameFile.h"
 #include "Language.h"
 #include "MainForm.h"
 #include "RecentGames.h"
-#include "ResumeFile.h"
 #include "ReviewStart.h"
+#include "SafeFileReader.h"
 #include "ui_MainForm.h"
 
 namespace {
@@ -33,7 +37,8 @@ void TForm1::ApplyRememberedState() {
     AppSettings = OpenSettings();
     Recent = std::make_unique<RecentGames>(AppSettings.get());
     ShowRecentGames();
-    ui->ResumeAction->setEnabled(AppSettings && ResumeFileExists());
+    if (AppSettings) MoveOldKeptGame(*AppSettings);
+    ui->ResumeAction->setEnabled(AppSettings && KeptGameExists());
     if (AppSettings) ApplyOptions(ReadOptions(*AppSettings));
 }
 
@@ -75,12 +80,17 @@ void TForm1::ApplyOptions(const RememberedOptions& options) {
         restoreGeometry(options.geometry);
 }
 
-void TForm1::KeepForNextStart(bool computerToMove) {
+void TForm1::KeepForNextStart(bool computerToMove, bool quietly) {
     if (!AppSettings) return;
     WriteOptions(*AppSettings, CurrentOptions());
-    // A window closed before any move keeps the game kept before.
-    if (!GameState->MoveHistory.empty()) KeepGame(*GameState, computerToMove, *AppSettings);
     AppSettings->sync();
+    // A game the person has not touched (the computer's opening stone, a file opened and only
+    // looked at) leaves the game kept before as it was.
+    if (!GameWorthKeeping) return;
+    const std::optional<QString> failure = KeepGame(KeptGameOf(*GameState, computerToMove));
+    if (failure && !quietly)
+        ShowMessage(tr("这局棋没能保存，下次不能继续：无法写入文件 \"%1\"。%2")
+                        .arg(QDir::toNativeSeparators(KeptGamePath()), *failure));
 }
 
 void TForm1::ResumeActionExecute() {
@@ -91,26 +101,56 @@ bool TForm1::ResumeLastGame() {
     // Offered once a run: the game it brings back is then on the board.
     ui->ResumeAction->setEnabled(false);
     if (!AppSettings) return false;
-    std::optional<std::vector<wuziqi::MoveRecord>> moves =
-        ReadGameFile(ResumeFilePath(), GameFileFormat::Wzq);
-    if (!moves) return false;
+    const std::optional<wuziqi::KeptGame> game = ReadKeptGame();
+    if (!game) return false;
     CancelComputerMove();
-    const std::optional<ResumeState> state =
-        ReadResumeState(*AppSettings, static_cast<int>(moves->size()));
-    if (!state) {
-        // Moves without the state they were left in come back as a loaded game does.
-        wuziqi::StartReview(*GameState, std::move(*moves));
-    } else {
-        // The play mode first, as its commands set it, while the record still has its own.
-        const bool twoPlayers = state->gameMode == wuziqi::ModeTwoPlayers;
-        if (state->gameMode != wuziqi::ModeReview &&
-            twoPlayers != (PlayMode() == wuziqi::ModeTwoPlayers))
-            (twoPlayers ? ui->N12 : ui->N11)->trigger();
-        RestoreGame(*GameState, std::move(*moves), *state);
-    }
+    // The play mode first, as its commands set it, while the record still has its own.
+    const bool twoPlayers = game->gameMode == wuziqi::ModeTwoPlayers;
+    if (game->gameMode != wuziqi::ModeReview &&
+        twoPlayers != (PlayMode() == wuziqi::ModeTwoPlayers))
+        (twoPlayers ? ui->N12 : ui->N11)->trigger();
+    RestoreGame(*GameState, *game);
+    GameWorthKeeping = false;
+    GameFromFile = true;
     SyncStepCommands();
     ClockFollowsGame();
     RedrawBoard();
-    if (state && state->computerToMove) ComputerMove(GameState->LastMove.x, GameState->LastMove.y);
+    if (game->computerToMove) ComputerMove(GameState->LastMove.x, GameState->LastMove.y);
     return true;
+}
+
+std::optional<wuziqi::KeptGame> TForm1::ReadKeptGame() {
+    const QString path = KeptGamePath();
+    const FileContents file =
+        ReadRegularFile(path, static_cast<qint64>(wuziqi::LargestSavedGameFile) + 1);
+    if (file.outcome == FileContents::Outcome::NotRegularFile) {
+        ShowMessage(GameTexts::SavedGameRefusal(wuziqi::SavedGameError::NotARegularFile));
+        return std::nullopt;
+    }
+    if (file.outcome != FileContents::Outcome::Read) {
+        ShowMessage(
+            tr("Cannot read file \"%1\". %2").arg(QDir::toNativeSeparators(path), file.reason));
+        return std::nullopt;
+    }
+    const std::string_view text(file.bytes.constData(),
+                                static_cast<std::size_t>(file.bytes.size()));
+    if (wuziqi::LooksLikeKeptGame(text)) {
+        wuziqi::DecodedKeptGame decoded = wuziqi::DecodeKeptGame(text);
+        if (!decoded.ok()) {
+            ShowMessage(GameTexts::KeptGameRefusal(decoded));
+            return std::nullopt;
+        }
+        return std::move(decoded.game);
+    }
+    // Anything else was kept as a game file (a damaged one moved from the version before):
+    // read as Open reads it, it comes back as a loaded game does.
+    ReadGameFileResult read = DecodeGameFile(GameFileFormat::Wzq, file.bytes);
+    if (!read.refusal.isEmpty()) {
+        ShowMessage(read.refusal);
+        return std::nullopt;
+    }
+    wuziqi::TGameBoard board;
+    wuziqi::GameRecord record(board);
+    wuziqi::StartReview(record, std::move(read.moves));
+    return KeptGameOf(record, false);
 }

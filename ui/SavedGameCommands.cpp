@@ -105,6 +105,8 @@ bool TForm1::LoadGameFile(const QString& fileName, GameFileFormat format) {
     // The loaded game replaces the one the computer was answering.
     CancelComputerMove();
     wuziqi::StartReview(*GameState, std::move(*moves));
+    GameWorthKeeping = false;
+    GameFromFile = true;
     SyncStepCommands();
     RedrawBoard();
     RememberGameFile(fileName);

@@ -20,8 +20,8 @@ std::unique_ptr<QSettings> OpenSettings();
 //
 // Keys: "window/geometry", "window/frame", "view/toolBar", "view/statusBar", "view/moveNumbers",
 // "view/clock", "game/twoPlayers", "game/computerFirst", "files/lastFolder",
-// "interface/language". Others keep their own keys: "recent/" (RecentGames), "resume/"
-// (ResumeFile) and "opponent/" (OpponentSettings).
+// "interface/language". Others keep their own keys: "recent/" (RecentGames) and "opponent/"
+// (OpponentSettings). The kept game has a file of its own (KeptGameFile).
 struct RememberedOptions {
     QByteArray geometry;  // QWidget::saveGeometry; empty: sized and centred as on a first start
     QRect frame;          // where that geometry puts the window, title bar and all

@@ -4,6 +4,7 @@
 #include "AppInfo.h"
 #include "Language.h"
 #include "MainForm.h"
+#include "QuitSignals.h"
 #include "Settings.h"
 #include "Version.h"
 
@@ -22,6 +23,13 @@ int main(int argc, char* argv[]) {
     TForm1 form;
     TForm2 about(&form);
     form.SetAboutDialog(&about);
+    // Told to end, by a signal or by the desktop session, the program keeps the game as a
+    // close does, and quits.
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::QuitRequested, &form, &TForm1::EndSession);
+#ifndef QT_NO_SESSIONMANAGER
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, &TForm1::EndSession);
+#endif
     form.show();
     return QApplication::exec();
 }

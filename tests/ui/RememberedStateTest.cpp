@@ -10,7 +10,7 @@
 
 #include "GameSnapshot.h"
 #include "Language.h"
-#include "ResumeFile.h"
+#include "KeptGameFile.h"
 #include "Settings.h"
 #include "SettingsTestMain.h"
 
@@ -43,7 +43,7 @@ class RememberedStateTest : public QObject {
   private slots:
     void init() {
         FirstStartSettings clean(true);
-        QFile::remove(ResumeFilePath());
+        QFile::remove(KeptGamePath());
     }
 
     void everyOptionComesBackAsTheWindowWasLeft() {
@@ -55,7 +55,7 @@ class RememberedStateTest : public QObject {
             QCOMPARE(w.form->CurrentOptions().language, Language::Chinese);
             Close(w);
             for (const QString& key : QSettings().allKeys())
-                QVERIFY2(key.startsWith("window/") || key.startsWith("resume/"), qPrintable(key));
+                QVERIFY2(key.startsWith("window/"), qPrintable(key));
             RememberedOptions read = ReadOptions(QSettings());
             read.geometry.clear();
             read.frame = QRect();
@@ -205,8 +205,8 @@ class RememberedStateTest : public QObject {
     }
 
     void damagedResumeFileIsRefusedWithTheLoadersMessage() {
-        QDir().mkpath(QFileInfo(ResumeFilePath()).absolutePath());
-        QFile damaged(ResumeFilePath());
+        QDir().mkpath(QFileInfo(KeptGamePath()).absolutePath());
+        QFile damaged(KeptGamePath());
         QVERIFY(damaged.open(QIODevice::WriteOnly));
         damaged.write("\x06WZQ1.0\x05\x00\x00\x00\x08\x08", 13);
         damaged.close();
