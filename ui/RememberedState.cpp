@@ -4,8 +4,6 @@
 #include <QActionGroup>
 #include <QDir>
 #include <QFileDialog>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
@@ -18,17 +16,8 @@
 #include "RecentGames.h"
 #include "ReviewStart.h"
 #include "SafeFileReader.h"
+#include "SavedGeometry.h"
 #include "ui_MainForm.h"
-
-namespace {
-
-bool FitsOnAScreen(const QRect& area) {
-    for (const QScreen* screen : QGuiApplication::screens())
-        if (screen->availableGeometry().contains(area)) return true;
-    return false;
-}
-
-}  // namespace
 
 void TForm1::ApplyRememberedState() {
     connect(ui->ResumeAction, &QAction::triggered, this, &TForm1::ResumeActionExecute);
@@ -74,9 +63,10 @@ void TForm1::ApplyOptions(const RememberedOptions& options) {
         SaveDialog1->setDirectory(options.lastFolder);
         OpenDialog1->setDirectory(options.lastFolder);
     }
-    // A place on a screen that is no longer there, or that no longer holds the whole window,
-    // is not restored.
-    if (!options.geometry.isEmpty() && FitsOnAScreen(options.frame))
+    // A place on a screen that is no longer there, that no longer holds the whole window, or
+    // that is too small for it, is not restored: the window keeps the first start's place.
+    const std::optional<SavedGeometry> saved = ReadSavedGeometry(options.geometry);
+    if (saved && FitsOneArea(*saved, options.frame, AvailableScreenAreas(), minimumSize()))
         restoreGeometry(options.geometry);
 }
 
