@@ -38,4 +38,6 @@ class GameTexts {
     // The message for a file refused as a saved game: that title and the reason, naming the
     // rejected entry (counted from 0) where there is one.
     static QString SavedGameRefusal(wuziqi::SavedGameError error, int badEntry = -1);
+    // That reason alone.
+    static QString SavedGameReason(wuziqi::SavedGameError error, int badEntry = -1);
 };

@@ -91,8 +91,7 @@ bool TForm1::ResumeLastGame() {
     // Offered once a run: the game it brings back is then on the board.
     ui->ResumeAction->setEnabled(false);
     if (!AppSettings) return false;
-    std::optional<std::vector<wuziqi::MoveRecord>> moves =
-        ReadGameFile(ResumeFilePath(), GameFileFormat::Wzq);
+    std::optional<std::vector<wuziqi::MoveRecord>> moves = ReadGameFile(ResumeFilePath());
     if (!moves) return false;
     CancelComputerMove();
     const std::optional<ResumeState> state =
