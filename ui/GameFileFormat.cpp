@@ -82,7 +82,8 @@ qint64 LargestGameFile() {
 
 std::optional<GameFileFormat> DetectGameFileFormat(const QByteArray& bytes,
                                                    const QString& fileName) {
-    // The format the name gives is tried first, so it wins wherever the bytes fit several.
+    // The format the name gives is tried first, so it wins wherever the bytes fit several
+    // (the three openings exclude each other as they stand).
     const std::optional<GameFileFormat> named = FormatNamedBy(fileName);
     if (named && StartsLike(*named, bytes)) return named;
     for (GameFileFormat format : AllFormats)
