@@ -80,10 +80,15 @@ std::optional<PsqMove> MoveLine(std::string_view line) {
     return PsqMove{*values[0], *values[1], Trim(line.substr(0, pointLength))};
 }
 
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark)
+        text.remove_prefix(ByteOrderMark.size());
+    return text;
+}
+
 // The header's size "WxH", or nothing when the first line is not a .psq header.
 std::optional<std::string_view> SizeOfBoard(std::string_view header) {
-    if (header.substr(0, ByteOrderMark.size()) == ByteOrderMark)
-        header.remove_prefix(ByteOrderMark.size());
+    header = WithoutByteOrderMark(header);
     if (header.substr(0, Title.size()) != Title) return std::nullopt;
     header.remove_prefix(Title.size());
     if (header.empty() || header.front() != ' ') return std::nullopt;
@@ -101,6 +106,10 @@ bool FifteenByFifteen(std::string_view size) {
 }
 
 }  // namespace
+
+bool StartsLikePsq(std::string_view text) {
+    return WithoutByteOrderMark(text).substr(0, Title.size()) == Title;
+}
 
 std::string EncodePsq(std::span<const MoveRecord> moves) {
     std::string text = "Piskvorky 15x15, 0:0, 0\n";

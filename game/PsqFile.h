@@ -21,4 +21,7 @@ std::string EncodePsq(std::span<const MoveRecord> moves);
 // skipped, and the first other line that is not a move ends the list (names, results).
 TextGameFile DecodePsq(std::string_view text);
 
+// Whether the first line begins with "Piskvorky", as every .psq file does, whatever follows.
+bool StartsLikePsq(std::string_view text);
+
 }  // namespace wuziqi

@@ -35,10 +35,13 @@ std::vector<std::uint8_t> EncodeSavedGame(std::span<const MoveRecord> moves) {
     return bytes;
 }
 
+bool StartsLikeSavedGame(std::span<const std::uint8_t> bytes) {
+    return bytes.size() >= Identification.size() &&
+           std::equal(Identification.begin(), Identification.end(), bytes.begin());
+}
+
 DecodedGame DecodeSavedGame(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() < Identification.size() ||
-        !std::equal(Identification.begin(), Identification.end(), bytes.begin()))
-        return Rejected(SavedGameError::NotABoardFile);
+    if (!StartsLikeSavedGame(bytes)) return Rejected(SavedGameError::NotABoardFile);
     if (bytes.size() > LargestSavedGameFile) return Rejected(SavedGameError::FileTooLarge);
     if (bytes.size() < HeaderSize) return Rejected(SavedGameError::MissingCount);
 

@@ -15,6 +15,9 @@ namespace wuziqi {
 
 std::vector<std::uint8_t> EncodeSavedGame(std::span<const MoveRecord> moves);
 
+// Whether the bytes open with the identification, as every saved game does, whatever follows.
+bool StartsLikeSavedGame(std::span<const std::uint8_t> bytes);
+
 // No saved game comes near this size (a full board is 461 bytes). Readers stop one byte past
 // it, so that a huge file picked by mistake is refused without being loaded into memory.
 constexpr std::size_t LargestSavedGameFile = 64 * 1024;

@@ -14,9 +14,14 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-std::string_view Trim(std::string_view text) {
+std::string_view WithoutLeadingSpace(std::string_view text) {
     while (!text.empty() && IsSpace(text.front()))
         text.remove_prefix(1);
+    return text;
+}
+
+std::string_view Trim(std::string_view text) {
+    text = WithoutLeadingSpace(text);
     while (!text.empty() && IsSpace(text.back()))
         text.remove_suffix(1);
     return text;
@@ -55,7 +60,7 @@ TextGameFile BrokenAt(std::size_t offset) {
 
 class SgfReader {
   public:
-    explicit SgfReader(std::string_view text) : text(text) {}
+    SgfReader(std::string_view text, SgfPlayers* players) : text(text), players(players) {}
 
     TextGameFile Read();
 
@@ -80,6 +85,7 @@ class SgfReader {
     void PlayMove(const Property& move);
 
     std::string_view text;
+    SgfPlayers* players;
     std::size_t pos = 0;
     MoveCollector moves;
 };
@@ -203,6 +209,8 @@ void SgfReader::CheckGameInfo(const std::vector<Property>& properties) {
     for (const Property& property : properties) {
         if (property.name == "GM" && !game) game = Trim(property.values.front());
         if (property.name == "SZ" && !size) size = Trim(property.values.front());
+        if (players && property.name == "PB") players->black = property.values.front();
+        if (players && property.name == "PW") players->white = property.values.front();
     }
     // A file without GM is a game of Go.
     if (!game || (*game != "4" && *game != "04")) {
@@ -243,13 +251,22 @@ std::string EncodeSgf(std::span<const MoveRecord> moves, const SgfPlayers& playe
     return text + ")\n";
 }
 
-TextGameFile DecodeSgf(std::string_view text) {
+TextGameFile DecodeSgf(std::string_view text, SgfPlayers* players) {
     if (text.size() > LargestTextGameFile) {
         MoveCollector refused;
         refused.Refuse(GameFileProblem::TooLarge, {}, false);
         return refused.Finish();
     }
-    return SgfReader(text).Read();
+    return SgfReader(text, players).Read();
+}
+
+bool StartsLikeSgf(std::string_view text) {
+    if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark)
+        text.remove_prefix(ByteOrderMark.size());
+    text = WithoutLeadingSpace(text);
+    if (text.empty() || text.front() != '(') return false;
+    text = WithoutLeadingSpace(text.substr(1));
+    return !text.empty() && text.front() == ';';
 }
 
 }  // namespace wuziqi

@@ -24,7 +24,12 @@ std::string EncodeSgf(std::span<const MoveRecord> moves, const SgfPlayers& playe
 // Reads the main line of the first game (the first variation wherever the game branches);
 // properties the game does not use are skipped. Refused: a broken structure, a game type
 // other than 4 (a missing GM means Go), a size other than 15, set-up stones (AB, AW, AE),
-// passes, moves out of turn, off the board or on a taken point.
-TextGameFile DecodeSgf(std::string_view text);
+// passes, moves out of turn, off the board or on a taken point. The players' names of the
+// game's root node (PB, PW), escapes undone, go to `players` when it is given.
+TextGameFile DecodeSgf(std::string_view text, SgfPlayers* players = nullptr);
+
+// Whether the text opens a game tree, "(;", after any byte-order mark and white space, as
+// every SGF file does, whatever follows.
+bool StartsLikeSgf(std::string_view text);
 
 }  // namespace wuziqi

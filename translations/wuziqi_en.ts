@@ -190,6 +190,10 @@
         <source>第 %1 步是停一手（弃权），五子棋没有这样的一步。</source>
         <translation>Move %1 is a pass, and Gomoku has no such move.</translation>
     </message>
+    <message>
+        <source>不是 %1：%2</source>
+        <translation>Not %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>GameTexts</name>

@@ -12,6 +12,7 @@
 #include "BoardImage.h"
 #include "CellState.h"
 #include "MainForm.h"
+#include "StepForwardKeys.h"
 #include "XPButton.h"
 #include "ui_MainForm.h"
 
@@ -26,7 +27,7 @@ void TForm1::SetUpKeyboard() {
     ui->Action7->setShortcuts(QKeySequence::Open);
     ui->Action6->setShortcuts(QKeySequence::Save);
     ui->Action4->setShortcuts(QKeySequence::Undo);
-    ui->Action5->setShortcuts(QKeySequence::Redo);
+    ui->Action5->setShortcuts(StepForwardKeys(QKeySequence::keyBindings(QKeySequence::Redo)));
     ui->Action2->setShortcuts(QKeySequence::Quit);
     // Some platforms bind nothing to Quit; the exit command still gets the usual key.
     if (ui->Action2->shortcuts().isEmpty())

@@ -2,11 +2,13 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "GameFileRefusal.h"
 #include "GameTexts.h"
 #include "PsqFile.h"
 #include "SavedGame.h"
+#include "SgfFile.h"
 
 namespace {
 
@@ -14,6 +16,20 @@ namespace {
 struct Translated {
     Q_DECLARE_TR_FUNCTIONS(GameFileFormat)
 };
+
+constexpr GameFileFormat AllFormats[] = {GameFileFormat::Wzq, GameFileFormat::Psq,
+                                         GameFileFormat::Sgf};
+
+bool StartsLike(GameFileFormat format, const QByteArray& bytes) {
+    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    switch (format) {
+        case GameFileFormat::Wzq: break;
+        case GameFileFormat::Psq: return wuziqi::StartsLikePsq(text);
+        case GameFileFormat::Sgf: return wuziqi::StartsLikeSgf(text);
+    }
+    return wuziqi::StartsLikeSavedGame(
+        {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
 
 }  // namespace
 
@@ -40,11 +56,11 @@ QString SuffixOf(GameFileFormat format) {
     return QStringLiteral("wzq");
 }
 
-GameFileFormat FormatOfFile(const QString& fileName) {
+std::optional<GameFileFormat> FormatNamedBy(const QString& fileName) {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    for (GameFileFormat format : {GameFileFormat::Psq, GameFileFormat::Sgf})
+    for (GameFileFormat format : AllFormats)
         if (suffix == SuffixOf(format)) return format;
-    return GameFileFormat::Wzq;
+    return std::nullopt;
 }
 
 QByteArray EncodeGameFile(GameFileFormat format, std::span<const wuziqi::MoveRecord> moves,
@@ -60,9 +76,19 @@ QByteArray EncodeGameFile(GameFileFormat format, std::span<const wuziqi::MoveRec
                       static_cast<qsizetype>(bytes.size()));
 }
 
-qint64 LargestGameFile(GameFileFormat format) {
-    return static_cast<qint64>(format == GameFileFormat::Wzq ? wuziqi::LargestSavedGameFile
-                                                             : wuziqi::LargestTextGameFile);
+qint64 LargestGameFile() {
+    return static_cast<qint64>(std::max(wuziqi::LargestSavedGameFile, wuziqi::LargestTextGameFile));
+}
+
+std::optional<GameFileFormat> DetectGameFileFormat(const QByteArray& bytes,
+                                                   const QString& fileName) {
+    // The format the name gives is tried first, so it wins wherever the bytes fit several
+    // (the three openings exclude each other as they stand).
+    const std::optional<GameFileFormat> named = FormatNamedBy(fileName);
+    if (named && StartsLike(*named, bytes)) return named;
+    for (GameFileFormat format : AllFormats)
+        if (StartsLike(format, bytes)) return format;
+    return std::nullopt;
 }
 
 ReadGameFileResult DecodeGameFile(GameFileFormat format, const QByteArray& bytes) {
@@ -78,4 +104,10 @@ ReadGameFileResult DecodeGameFile(GameFileFormat format, const QByteArray& bytes
         format == GameFileFormat::Psq ? wuziqi::DecodePsq(text) : wuziqi::DecodeSgf(text);
     if (read.ok()) return {std::move(read.moves), {}};
     return {{}, DescribeRefusal(read)};
+}
+
+ReadGameFileResult DecodeAnyGameFile(const QByteArray& bytes, const QString& fileName) {
+    const std::optional<GameFileFormat> format = DetectGameFileFormat(bytes, fileName);
+    if (!format) return {{}, DescribeUnknownGameFile()};
+    return DecodeGameFile(*format, bytes);
 }

@@ -55,3 +55,16 @@ QString DescribeRefusal(const wuziqi::TextGameFile& file) {
     // The same title as a refused .wzq file.
     return GameTexts::RefusedFileTitle() + QLatin1Char('\n') + Reason(file);
 }
+
+QString DescribeUnknownGameFile() {
+    using wuziqi::GameFileProblem;
+    const auto notOne = [](const char* suffix, const QString& reason) {
+        return QLatin1Char('\n') + Translated::tr("不是 %1：%2").arg(QLatin1String(suffix), reason);
+    };
+    wuziqi::TextGameFile notPsq, notSgf;
+    notPsq.problem = GameFileProblem::NotPsq;
+    notSgf.problem = GameFileProblem::NotSgf;
+    return GameTexts::RefusedFileTitle() +
+           notOne(".wzq", GameTexts::SavedGameReason(wuziqi::SavedGameError::NotABoardFile)) +
+           notOne(".psq", Reason(notPsq)) + notOne(".sgf", Reason(notSgf));
+}

@@ -41,33 +41,29 @@ QString GameTexts::RefusedFileTitle() {
 }
 
 QString GameTexts::SavedGameRefusal(wuziqi::SavedGameError error, int badEntry) {
+    if (error == wuziqi::SavedGameError::None) return {};
+    return RefusedFileTitle() + QLatin1Char('\n') + SavedGameReason(error, badEntry);
+}
+
+QString GameTexts::SavedGameReason(wuziqi::SavedGameError error, int badEntry) {
     using wuziqi::SavedGameError;
-    const QString title = RefusedFileTitle();
-    QString reason;
     switch (error) {
-        case SavedGameError::None: return {};
+        case SavedGameError::None: break;
         case SavedGameError::NotARegularFile:
-            reason = tr("这不是普通文件，而是文件夹、管道或设备，没有读取。");
-            break;
-        case SavedGameError::NotABoardFile: reason = tr("文件开头没有棋盘文件的标识。"); break;
+            return tr("这不是普通文件，而是文件夹、管道或设备，没有读取。");
+        case SavedGameError::NotABoardFile: return tr("文件开头没有棋盘文件的标识。");
         case SavedGameError::FileTooLarge:
-            reason = tr("文件超过了棋盘文件的大小上限（%1 KB）。")
-                         .arg(wuziqi::LargestSavedGameFile / 1024);
-            break;
-        case SavedGameError::MissingCount: reason = tr("文件在步数之前就结束了。"); break;
-        case SavedGameError::NegativeCount: reason = tr("文件中的步数是负数。"); break;
-        case SavedGameError::MissingMoves:
-            reason = tr("文件中的棋步比记录的步数少，文件不完整。");
-            break;
-        case SavedGameError::TrailingBytes: reason = tr("最后一步之后还有多余的数据。"); break;
-        case SavedGameError::MoveOffBoard:
-            reason = tr("第 %1 步不在棋盘上。").arg(badEntry + 1);
-            break;
+            return tr("文件超过了棋盘文件的大小上限（%1 KB）。")
+                .arg(wuziqi::LargestSavedGameFile / 1024);
+        case SavedGameError::MissingCount: return tr("文件在步数之前就结束了。");
+        case SavedGameError::NegativeCount: return tr("文件中的步数是负数。");
+        case SavedGameError::MissingMoves: return tr("文件中的棋步比记录的步数少，文件不完整。");
+        case SavedGameError::TrailingBytes: return tr("最后一步之后还有多余的数据。");
+        case SavedGameError::MoveOffBoard: return tr("第 %1 步不在棋盘上。").arg(badEntry + 1);
         case SavedGameError::PointTaken:
-            reason = tr("第 %1 步落在已有棋子的位置上。").arg(badEntry + 1);
-            break;
+            return tr("第 %1 步落在已有棋子的位置上。").arg(badEntry + 1);
     }
-    return reason.isEmpty() ? title : title + QLatin1Char('\n') + reason;
+    return {};
 }
 
 QString GameTexts::KeptGameRefusal(const wuziqi::DecodedKeptGame& decoded) {

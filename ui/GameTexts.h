@@ -39,6 +39,8 @@ class GameTexts {
     // The message for a file refused as a saved game: that title and the reason, naming the
     // rejected entry (counted from 0) where there is one.
     static QString SavedGameRefusal(wuziqi::SavedGameError error, int badEntry = -1);
+    // That reason alone.
+    static QString SavedGameReason(wuziqi::SavedGameError error, int badEntry = -1);
 
     // The message for a kept game that 继续上局 refuses: the same title and the reason.
     static QString KeptGameRefusal(const wuziqi::DecodedKeptGame& decoded);

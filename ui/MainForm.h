@@ -88,9 +88,9 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     bool ComputerThinking() const;
 
     // Saved games (SavedGameCommands.cpp): false, after a message box, when nothing was
-    // written or loaded.
+    // written or loaded. A file is loaded in the format its content shows.
     bool SaveGameFile(const QString& fileName, GameFileFormat format = GameFileFormat::Wzq);
-    bool LoadGameFile(const QString& fileName, GameFileFormat format = GameFileFormat::Wzq);
+    bool LoadGameFile(const QString& fileName);
 
     // The opponent (OpponentCommands.cpp): an external engine with its time limit per move,
     // remembered for the next run, or the built-in computer.
@@ -198,10 +198,9 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     void SizeAndCentre();
     void KeepUsableMinimum();
 
-    // Reads the file and checks it as a saved game; nothing, after the loader's message, when
-    // it is refused (SavedGameCommands.cpp).
-    std::optional<std::vector<wuziqi::MoveRecord>> ReadGameFile(const QString& fileName,
-                                                                GameFileFormat format);
+    // Reads the file and checks it as a game file of the format its content shows; nothing,
+    // after the loader's message, when it is refused (SavedGameCommands.cpp).
+    std::optional<std::vector<wuziqi::MoveRecord>> ReadGameFile(const QString& fileName);
 
     // Between runs (RememberedState.cpp, RecentGamesMenu.cpp, LanguageCommands.cpp).
     void ApplyRememberedState();

@@ -6,7 +6,6 @@
 #include <QFontMetrics>
 #include <QMenu>
 
-#include "GameFileFormat.h"
 #include "MainForm.h"
 #include "RecentGames.h"
 #include "ui_MainForm.h"
@@ -61,7 +60,7 @@ void TForm1::OpenRecentGame(const QString& fileName) {
         return;
     }
     // As the Open command does, which also puts the file first in the list.
-    LoadGameFile(fileName, FormatOfFile(fileName));
+    LoadGameFile(fileName);
 }
 
 void TForm1::ClearRecentActionExecute() {

@@ -111,8 +111,7 @@ bool TForm1::ResumeLastGame() {
 
 std::optional<wuziqi::KeptGame> TForm1::ReadKeptGame() {
     const QString path = KeptGamePath();
-    const FileContents file =
-        ReadRegularFile(path, static_cast<qint64>(wuziqi::LargestSavedGameFile) + 1);
+    const FileContents file = ReadRegularFile(path, LargestGameFile() + 1);
     if (file.outcome == FileContents::Outcome::NotRegularFile) {
         ShowMessage(GameTexts::SavedGameRefusal(wuziqi::SavedGameError::NotARegularFile));
         return std::nullopt;
@@ -134,7 +133,7 @@ std::optional<wuziqi::KeptGame> TForm1::ReadKeptGame() {
     }
     // Anything else was kept as a game file (a damaged one moved from the version before):
     // read as Open reads it, it comes back as a loaded game does.
-    ReadGameFileResult read = DecodeGameFile(GameFileFormat::Wzq, file.bytes);
+    ReadGameFileResult read = DecodeAnyGameFile(file.bytes, path);
     if (!read.refusal.isEmpty()) {
         ShowMessage(read.refusal);
         return std::nullopt;

@@ -46,7 +46,7 @@ void TForm1::Action6Execute() {
 
 void TForm1::Action7Execute() {
     const ChosenGameFile file = ChooseGameFile(OpenDialog1);
-    if (!file.name.isEmpty()) LoadGameFile(file.name, file.format);
+    if (!file.name.isEmpty()) LoadGameFile(file.name);
 }
 
 ChosenGameFile TForm1::ChooseGameFile(QFileDialog* dialog) {
@@ -58,7 +58,9 @@ ChosenGameFile TForm1::ChooseGameFile(QFileDialog* dialog) {
     const QStringList chosen = dialog->selectedFiles();
     if (chosen.isEmpty()) return {};
     LastGameFolder = QFileInfo(chosen.first()).absolutePath();
-    return {chosen.first(), FormatOfFilter(dialog->selectedNameFilter())};
+    // The filter only stands for a name typed without a game file's extension.
+    const QString& name = chosen.first();
+    return {name, FormatNamedBy(name).value_or(FormatOfFilter(dialog->selectedNameFilter()))};
 }
 
 bool TForm1::SaveGameFile(const QString& fileName, GameFileFormat format) {
@@ -73,10 +75,9 @@ bool TForm1::SaveGameFile(const QString& fileName, GameFileFormat format) {
     return true;
 }
 
-std::optional<std::vector<wuziqi::MoveRecord>> TForm1::ReadGameFile(const QString& fileName,
-                                                                    GameFileFormat format) {
+std::optional<std::vector<wuziqi::MoveRecord>> TForm1::ReadGameFile(const QString& fileName) {
     // One byte past the largest game file tells a file over the limit from one just at it.
-    const FileContents file = ReadRegularFile(fileName, LargestGameFile(format) + 1);
+    const FileContents file = ReadRegularFile(fileName, LargestGameFile() + 1);
     if (file.outcome == FileContents::Outcome::NotRegularFile) {
         ShowMessage(GameTexts::SavedGameRefusal(wuziqi::SavedGameError::NotARegularFile));
         return std::nullopt;
@@ -90,7 +91,7 @@ std::optional<std::vector<wuziqi::MoveRecord>> TForm1::ReadGameFile(const QStrin
     }
 
     // Everything is checked before anything of the current game changes.
-    ReadGameFileResult decoded = DecodeGameFile(format, file.bytes);
+    ReadGameFileResult decoded = DecodeAnyGameFile(file.bytes, fileName);
     if (!decoded.refusal.isEmpty()) {
         ShowMessage(decoded.refusal);
         return std::nullopt;
@@ -98,8 +99,8 @@ std::optional<std::vector<wuziqi::MoveRecord>> TForm1::ReadGameFile(const QStrin
     return std::move(decoded.moves);
 }
 
-bool TForm1::LoadGameFile(const QString& fileName, GameFileFormat format) {
-    std::optional<std::vector<wuziqi::MoveRecord>> moves = ReadGameFile(fileName, format);
+bool TForm1::LoadGameFile(const QString& fileName) {
+    std::optional<std::vector<wuziqi::MoveRecord>> moves = ReadGameFile(fileName);
     if (!moves) return false;
     const std::size_t count = moves->size();
     // The loaded game replaces the one the computer was answering.

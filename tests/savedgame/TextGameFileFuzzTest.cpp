@@ -111,8 +111,10 @@ TEST(TextGameFileFuzz, SgfFiles) {
                                              "[4]",
                                              "[15]",
                                              "(;B[aa])"};
-    Fuzz(7, pieces, EncodeSgf(SomeGame(), {"black", "white"}), DecodeSgf,
-         [](const std::vector<MoveRecord>& moves) { return EncodeSgf(moves); });
+    Fuzz(
+        7, pieces, EncodeSgf(SomeGame(), {"black", "white"}),
+        [](std::string_view text) { return DecodeSgf(text); },
+        [](const std::vector<MoveRecord>& moves) { return EncodeSgf(moves); });
 }
 
 }  // namespace

@@ -106,6 +106,30 @@ TEST(SgfFile, RefusesOtherGamesSetUpStonesAndMovesThatCannotBePlayed) {
     ExpectRefused(DecodeSgf(std::string(LargestTextGameFile + 1, ' ')), GameFileProblem::TooLarge);
 }
 
+TEST(SgfFile, PlayersNamesComeBackWhateverTheyHold) {
+    // An engine names itself in its ABOUT: backslashes and brackets must survive the escapes.
+    for (const SgfPlayers& written : {SgfPlayers{"C:\\engines\\", "a]b[c"},
+                                      SgfPlayers{"\\]", "引擎 \\n]"}, SgfPlayers{"玩家", ""}}) {
+        SgfPlayers read{"left", "over"};
+        const TextGameFile game = DecodeSgf(EncodeSgf(ThreeMoves, written), &read);
+        ASSERT_TRUE(game.ok()) << written.black << " " << written.white;
+        EXPECT_EQ(game.moves, ThreeMoves);
+        EXPECT_EQ(read.black, written.black);
+        EXPECT_EQ(read.white, written.white.empty() ? "over" : written.white);
+    }
+}
+
+TEST(GameFiles, EachFormatIsKnownByItsOpening) {
+    const std::vector<std::uint8_t> wzq = EncodeSavedGame(ThreeMoves);
+    EXPECT_TRUE(StartsLikeSavedGame(wzq));
+    EXPECT_FALSE(StartsLikeSavedGame(std::span(wzq).first(6)));
+    EXPECT_TRUE(StartsLikePsq("\xEF\xBB\xBFPiskvorky 20x20"));
+    EXPECT_FALSE(StartsLikePsq(" Piskvorky 15x15"));
+    EXPECT_TRUE(StartsLikeSgf("\xEF\xBB\xBF \r\n( \n;GM[4]"));
+    for (const char* notSgf : {"", "(", "((;GM[4]))", "x(;", "Piskvorky 15x15"})
+        EXPECT_FALSE(StartsLikeSgf(notSgf)) << notSgf;
+}
+
 TEST(TextGameFile, RoundTripsAcrossTheThreeFormatsKeepEveryMove) {
     const Moves game(testing::LateGameMoves.begin(), testing::LateGameMoves.end());
     const TextGameFile fromPsq = DecodePsq(EncodePsq(game));

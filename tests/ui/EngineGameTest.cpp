@@ -103,11 +103,10 @@ class EngineGameTest : public QObject {
         QVERIFY(sgfFile.readAll().startsWith(
             QStringLiteral("(;FF[4]GM[4]SZ[15]CA[UTF-8]PB[pbrain-wuziqi 1.0]PW[玩家]\n;B[hh];W[")
                 .toUtf8()));
-        for (const auto& [path, format] :
-             {std::pair{psq, GameFileFormat::Psq}, std::pair{sgf, GameFileFormat::Sgf}}) {
+        for (const QString& path : {psq, sgf}) {
             w.Action("Action1")->trigger();
             w.WaitForComputer();
-            QVERIFY(w.form->LoadGameFile(path, format));
+            QVERIFY(w.form->LoadGameFile(path));
             QCOMPARE(w.messages.back(), "成功读入! 总步数：" + std::to_string(game.size()));
             QCOMPARE(record.MoveHistory, game);
             QCOMPARE(record.GameMode, wuziqi::ModeReview);

@@ -10,6 +10,7 @@
 
 #include "GameBoard.h"
 #include "LiteralSearch.h"
+#include "StepForwardKeys.h"
 #include "WindowFixture.h"
 #include "XPButton.h"
 
@@ -244,8 +245,20 @@ class PlayAidsTest : public QObject {
         ShownWindow w;
         QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
         w.Click(7, 7);
-        QTest::keySequence(w.form.get(), QKeySequence::Undo);
-        QCOMPARE(w.form->Record().HistoryCursor, 1);
+        // Forward with the desktop's redo key, shown in the menu, and with Ctrl+Y everywhere.
+        QAction* forward = w.Action("Action5");
+        QCOMPARE(forward->shortcut(), QKeySequence::keyBindings(QKeySequence::Redo).value(0));
+        for (const QKeySequence& key : {forward->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+            QTest::keySequence(w.form.get(), QKeySequence::Undo);
+            QCOMPARE(w.form->Record().HistoryCursor, 1);
+            QTest::keySequence(w.form.get(), key);
+            QCOMPARE(w.form->Record().HistoryCursor, 3);
+        }
+        // Where the desktop binds redo to Ctrl+Shift+Z alone, as Linux desktops do, Ctrl+Y
+        // steps forward too, after it.
+        const QKeySequence shiftZ(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), ctrlY(Qt::CTRL | Qt::Key_Y);
+        QCOMPARE(StepForwardKeys({shiftZ}), (QList<QKeySequence>{shiftZ, ctrlY}));
+        QCOMPARE(StepForwardKeys({ctrlY, shiftZ}), (QList<QKeySequence>{ctrlY, shiftZ}));
         QTest::keyClick(w.form.get(), Qt::Key_H);
         QVERIFY(w.form->HintThinking() || w.form->HintPoint);
         QCOMPARE(w.Action("ActionLine")->shortcut(), QKeySequence(Qt::Key_L));

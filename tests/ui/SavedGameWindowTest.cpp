@@ -124,23 +124,39 @@ class SavedGameWindowTest : public QObject {
         }
 
         // Files of other programs are refused the same way, each with its reason.
-        const std::tuple<const char*, GameFileFormat, QByteArray, const char*> others[] = {
-            {"big.psq", GameFileFormat::Psq, "Piskvorky 20x20, 0:0, 0\n10,10,0\n", "20x20"},
-            {"taken.psq", GameFileFormat::Psq, "Piskvorky 15x15, 0:0, 0\n8,8,0\n8,8,0\n",
+        const std::tuple<const char*, QByteArray, const char*> others[] = {
+            {"big.psq", "Piskvorky 20x20, 0:0, 0\n10,10,0\n", "20x20"},
+            {"taken.psq", "Piskvorky 15x15, 0:0, 0\n8,8,0\n8,8,0\n",
              "第 2 步（8,8）落在已有棋子的位置上"},
-            {"go.sgf", GameFileFormat::Sgf, "(;GM[1]SZ[15];B[hh])", "GM[1]"},
-            {"setup.sgf", GameFileFormat::Sgf, "(;GM[4]AB[hh];W[ii])", "AB"},
-            {"broken.sgf", GameFileFormat::Sgf, "(;GM[4];B[hh]", "第 14 个字节"},
-            {"game.wzq", GameFileFormat::Sgf, Bytes({6, 'W', 'Z', 'Q', '1', '.', '0', 0, 0, 0, 0}),
-             "(;"},
+            {"go.sgf", "(;GM[1]SZ[15];B[hh])", "GM[1]"},
+            {"setup.sgf", "(;GM[4]AB[hh];W[ii])", "AB"},
+            {"broken.sgf", "(;GM[4];B[hh]", "第 14 个字节"},
         };
-        for (const auto& [name, format, bytes, reason] : others) {
+        for (const auto& [name, bytes, reason] : others) {
             const QString path = directory.filePath(QString::fromLatin1(name));
             WriteFile(path, bytes);
-            QVERIFY2(!w.form->LoadGameFile(path, format), name);
+            QVERIFY2(!w.form->LoadGameFile(path), name);
             QVERIFY2(w.messages.back().rfind("不是棋盘文件！\n", 0) == 0, name);
             QVERIFY2(w.messages.back().find(reason) != std::string::npos,
                      w.messages.back().c_str());
+            QVERIFY2(GameSnapshot(w) == before, name);
+        }
+
+        // A file that opens like none of the formats, whatever its name, says why for each.
+        const std::pair<const char*, QByteArray> unknown[] = {
+            {"empty.wzq", ""},
+            {"five.psq", Bytes({5, 'W', 'Z', 'Q', '1', '.', '0', 0, 0, 0, 0})},
+            {"notes.sgf", "(GM[4];B[hh])"},
+            {"notes.txt", " Piskvorky 15x15\n"}};
+        for (const auto& [name, bytes] : unknown) {
+            const QString path = directory.filePath(QString::fromLatin1(name));
+            WriteFile(path, bytes);
+            QVERIFY2(!w.form->LoadGameFile(path), name);
+            QCOMPARE(w.messages.back(),
+                     std::string("不是棋盘文件！\n"
+                                 "不是 .wzq：文件开头没有棋盘文件的标识。\n"
+                                 "不是 .psq：第一行不是 .psq 棋谱的开头“Piskvorky 15x15, …”。\n"
+                                 "不是 .sgf：文件不是以 SGF 棋谱的“(;”开头。"));
             QVERIFY2(GameSnapshot(w) == before, name);
         }
 
@@ -274,6 +290,47 @@ class SavedGameWindowTest : public QObject {
                  QByteArray("(;FF[4]GM[4]SZ[15]CA[UTF-8]PB[内置电脑]PW[玩家]\n;B[hh])\n"));
         QCOMPARE(w.messages.back(), std::string("成功读入! 总步数：1"));
         QCOMPARE(w.form->Record().GameMode, wuziqi::ModeReview);
+    }
+
+    void typedExtensionPicksTheFormatAndOpenGoesByContent() {
+        ShownWindow w;
+        w.Click(7, 7);
+        const std::vector<wuziqi::MoveRecord> played = w.form->Record().MoveHistory;
+        auto* save = w.form->findChild<QFileDialog*>(QStringLiteral("SaveDialog1"));
+        auto* open = w.form->findChild<QFileDialog*>(QStringLiteral("OpenDialog1"));
+        // Each dialog left at its .wzq filter, as it opens, with the name typed.
+        const auto choose = [this, &w](QFileDialog* dialog, const char* action, QString name) {
+            dialog->setOption(QFileDialog::DontUseNativeDialog);
+            dialog->setDirectory(directory.path());
+            QTimer::singleShot(0, dialog, [dialog, name] {
+                dialog->selectFile(name);
+                static_cast<QDialog*>(dialog)->accept();
+            });
+            w.Action(action)->trigger();
+        };
+        const std::pair<const char*, QByteArray> typed[] = {
+            {"game.sgf", "(;FF[4]GM[4]SZ[15]CA[UTF-8]PB[内置电脑]PW[玩家]\n;B[hh];W[gg];B["},
+            {"GAME.PSQ", "Piskvorky 15x15, 0:0, 0\n8,8,0\n7,7,0\n"},
+            {"game.Wzq", Bytes({6, 'W', 'Z', 'Q', '1', '.', '0', 3, 0, 0, 0, 8, 8, 7, 7})}};
+        for (const auto& [name, opening] : typed) {
+            choose(save, "Action6", QString::fromLatin1(name));
+            const QString path = directory.filePath(QString::fromLatin1(name));
+            QVERIFY2(ReadFile(path).startsWith(opening), name);
+
+            w.Action("Action1")->trigger();
+            choose(open, "Action7", QString::fromLatin1(name));
+            QCOMPARE(w.messages.back(), std::string("成功读入! 总步数：3"));
+            QCOMPARE(w.form->Record().MoveHistory, played);
+        }
+
+        // A file whose name says otherwise, such as one an earlier version saved as .wzq under
+        // an .sgf name, opens by what it holds from 最近打开 too.
+        const QString misnamed = directory.filePath(QStringLiteral("misnamed.sgf"));
+        QVERIFY(w.form->SaveGameFile(misnamed, GameFileFormat::Wzq));
+        w.Action("Action1")->trigger();
+        w.Action("RecentGame1")->trigger();
+        QCOMPARE(w.messages.back(), std::string("成功读入! 总步数：3"));
+        QCOMPARE(w.form->Record().MoveHistory, played);
     }
 
   private:
