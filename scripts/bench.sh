@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the reply-time benchmark (optimised, without the window or the tests) and runs it;
-# any arguments go to the benchmark (--positions N, --seed S, --repeat R, --no-check, --line).
+# any arguments go to the benchmark (--positions N, --seed S, --repeat R, --no-check, --line,
+# --write-answers FILE, --expect FILE).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh bench
