@@ -7,5 +7,5 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh bench
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DWUZIQI_BUILD_GUI=OFF \
       -DBUILD_TESTING=OFF -DWUZIQI_BUILD_BENCH=ON
-cmake --build build-bench --parallel "$(nproc)" --target reply_bench step_bench
+cmake --build build-bench --parallel "$(nproc)" --target reply_bench step_bench beginner_match
 exec build-bench/bin/reply_bench "$@"
