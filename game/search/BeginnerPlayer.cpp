@@ -61,24 +61,24 @@ double OnePlyScore(const TGameBoard& board, std::uint8_t colour, int x, int y) {
 // equal scores the point nearer the last stone, then the first in scan order.
 std::vector<ScoredPoint> RankedPoints(const TGameBoard& board, std::uint8_t colour,
                                       BoardPoint last) {
-    std::vector<ScoredPoint> near, all;
+    std::vector<ScoredPoint> near, far;
     for (int x = 1; x <= BoardSize; ++x) {
         for (int y = 1; y <= BoardSize; ++y) {
             if (board.Grid[x][y] != Empty) continue;
             const ScoredPoint p{{x, y},
                                 OnePlyScore(board, colour, x, y),
                                 std::max(std::abs(x - last.x), std::abs(y - last.y))};
-            (NearAStone(board, x, y) ? near : all).push_back(p);
+            (NearAStone(board, x, y) ? near : far).push_back(p);
         }
     }
-    std::vector<ScoredPoint>& ranked = near.empty() ? all : near;
+    std::vector<ScoredPoint>& ranked = near.empty() ? far : near;
     std::stable_sort(ranked.begin(), ranked.end(), [](const ScoredPoint& a, const ScoredPoint& b) {
         return a.score != b.score ? a.score > b.score : a.distanceToLast < b.distanceToLast;
     });
     return std::move(ranked);
 }
 
-// The first empty point, in scan order, where a stone of the colour completes five.
+// The best-ranked point where a stone of the colour completes five.
 const BoardPoint* FivePointOf(const TGameBoard& board, std::uint8_t colour,
                               const std::vector<ScoredPoint>& ranked) {
     for (const ScoredPoint& p : ranked) {
@@ -107,18 +107,13 @@ BeginnerChoice ChooseBeginnerMove(const TGameBoard& board, std::uint8_t colour, 
         return choice;
     }
     choice.answer.verdict = Verdict::None;
-    // A five can stand only on a point of a window holding four stones, never far from them,
-    // but every empty point is looked at: the scan is cheap and leaves no doubt.
-    std::vector<ScoredPoint> every;
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= BoardSize; ++y)
-            if (board.Grid[x][y] == Empty) every.push_back({{x, y}, 0.0, 0});
-    if (const BoardPoint* five = FivePointOf(board, colour, every)) {
+    // Every five point lies next to a stone of its window, so the near points hold them all.
+    const std::vector<ScoredPoint> ranked = RankedPoints(board, colour, last);
+    if (const BoardPoint* five = FivePointOf(board, colour, ranked)) {
         choice.answer = {*five, Verdict::IWin, {}};
         choice.reason = BeginnerReason::OwnFive;
         return choice;
     }
-    const std::vector<ScoredPoint> ranked = RankedPoints(board, colour, last);
     // Where the opponent has several five points the game is lost; the best-scoring is blocked.
     if (const BoardPoint* block = FivePointOf(board, Opponent(colour), ranked)) {
         choice.answer.point = *block;
