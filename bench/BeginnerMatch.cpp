@@ -14,26 +14,11 @@
 #include "BeginnerPlayer.h"
 #include "ComputerReply.h"
 #include "GameBoard.h"
+#include "SplitMix.h"
 
 namespace {
 
 using namespace wuziqi;
-
-// splitmix64: the same openings on every platform.
-class Random {
-  public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t Next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    int Below(int n) { return static_cast<int>(Next() % static_cast<std::uint64_t>(n)); }
-
-  private:
-    std::uint64_t state_;
-};
 
 using Opening = std::vector<BoardPoint>;  // Black, White, Black
 
@@ -50,7 +35,7 @@ TGameBoard BoardOf(const Opening& opening) {
 // Three stones on distinct points of the 5 x 5 square round the centre, no two openings alike,
 // and none in which the standard level, moving for White, finds a forced win for either side.
 std::vector<Opening> BalancedOpenings(std::size_t count, std::uint64_t seed, int depth) {
-    Random random(seed);
+    SplitMix random(seed);
     std::vector<Opening> openings;
     while (openings.size() < count) {
         Opening opening;
