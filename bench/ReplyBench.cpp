@@ -2,21 +2,27 @@
 // fast move choice answers exactly as the plain one, which records the line behind each forced
 // win as it goes, and that every such line plays out on the board. With --line each reply is
 // also timed with its forced line asked for, as `pbrain-wuziqi analyze --line` asks.
+// --write-answers writes the plain search's answers to a file; --expect checks both searches
+// against such a file, so that a change which both share still shows.
 //
 //   reply_bench [--positions N] [--seed S] [--repeat R] [--no-check] [--line]
+//               [--write-answers FILE] [--expect FILE]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "GameBoard.h"
 #include "LineReplay.h"
 #include "LiteralSearch.h"
 #include "MoveChoice.h"
+#include "PinnedAnswers.h"
 #include "SelfPlayCorpus.h"
 #include "VerdictText.h"
 
@@ -93,6 +99,46 @@ bool LineHolds(const CorpusPosition& position, const Reply& plain, std::size_t i
     return false;
 }
 
+// Prints the first few positions whose answers differ from the pinned ones; a corpus that
+// changed differs from there on, and the rest would only repeat it.
+class PinnedCheck {
+  public:
+    explicit PinnedCheck(const std::vector<PinnedAnswer>& expected) : expected_(expected) {}
+
+    void Check(const CorpusPosition& position, std::size_t index, const Reply& fast,
+               const Reply& plain) {
+        const PinnedAnswer& expected = expected_[index];
+        const PinnedAnswer plainAnswer = AnswerOf(position, plain.x, plain.y, plain.verdict,
+                                                  static_cast<int>(plain.line.size()));
+        const bool fastAsPinned =
+            fast.x == expected.x && fast.y == expected.y && fast.verdict == expected.verdict;
+        if (plainAnswer == expected && fastAsPinned) return;
+        if (++differing_ > PrintedAtMost) return;
+        std::printf(
+            "  PINNED ANSWER differs at %zu%s:\n    expected %s\n    plain    %s\n"
+            "    fast     %d,%d %s\n    %s\n",
+            index,
+            plainAnswer.positionHash == expected.positionHash
+                ? ""
+                : " (another position: the corpus changed)",
+            AnswerText(expected).c_str(), AnswerText(plainAnswer).c_str(), fast.x, fast.y,
+            VerdictName(fast.verdict), AnalyzeLine(position).c_str());
+    }
+
+    int Differing() const { return differing_; }
+    void PrintSummary() const {
+        if (differing_ > PrintedAtMost)
+            std::printf("  ... and %d more positions that differ\n", differing_ - PrintedAtMost);
+        std::printf("as pinned: %zu of %zu positions\n", expected_.size() - differing_,
+                    expected_.size());
+    }
+
+  private:
+    static constexpr int PrintedAtMost = 20;
+    const std::vector<PinnedAnswer>& expected_;
+    int differing_ = 0;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -101,6 +147,8 @@ int main(int argc, char** argv) {
     int repeat = 3;
     bool check = true;
     bool withLine = false;
+    const char* writeAnswers = nullptr;
+    const char* expectAnswers = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--positions") && i + 1 < argc)
             positions = std::strtoul(argv[++i], nullptr, 10);
@@ -112,12 +160,40 @@ int main(int argc, char** argv) {
             check = false;
         else if (!std::strcmp(argv[i], "--line"))
             withLine = true;
+        else if (!std::strcmp(argv[i], "--write-answers") && i + 1 < argc)
+            writeAnswers = argv[++i];
+        else if (!std::strcmp(argv[i], "--expect") && i + 1 < argc)
+            expectAnswers = argv[++i];
         else {
             std::fprintf(stderr,
                          "usage: reply_bench [--positions N] [--seed S] [--repeat R] [--no-check] "
-                         "[--line]\n");
+                         "[--line] [--write-answers FILE] [--expect FILE]\n");
             return 2;
         }
+    }
+    if (!check && (writeAnswers || expectAnswers)) {
+        std::fprintf(stderr, "reply_bench: the answers come from the check; drop --no-check\n");
+        return 2;
+    }
+    // Read before the corpus is built, so that a wrong file or corpus fails at once.
+    PinnedAnswers pinned;
+    if (expectAnswers) {
+        std::string error;
+        std::optional<PinnedAnswers> read = ReadPinnedAnswers(expectAnswers, error);
+        if (!read) {
+            std::fprintf(stderr, "reply_bench: %s\n", error.c_str());
+            return 2;
+        }
+        if (read->seed != seed || read->answers.size() != positions) {
+            std::fprintf(stderr,
+                         "reply_bench: %s pins the corpus of seed %llu and %zu positions; run "
+                         "with --seed %llu --positions %zu\n",
+                         expectAnswers, static_cast<unsigned long long>(read->seed),
+                         read->answers.size(), static_cast<unsigned long long>(read->seed),
+                         read->answers.size());
+            return 2;
+        }
+        pinned = std::move(*read);
     }
 
     const auto built = Clock::now();
@@ -191,8 +267,14 @@ int main(int argc, char** argv) {
     int lines = 0, endsInFive = 0, badLines = 0;
     std::vector<double> plainMs;
     std::vector<std::uint64_t> plainCalls;
+    PinnedCheck pinnedCheck(pinned.answers);
+    PinnedAnswers written{seed, {}};
     for (std::size_t i = 0; i < corpus.size(); ++i) {
         const Reply plain = Run(corpus[i], Search::Plain);
+        if (expectAnswers) pinnedCheck.Check(corpus[i], i, fast[i], plain);
+        if (writeAnswers)
+            written.answers.push_back(AnswerOf(corpus[i], plain.x, plain.y, plain.verdict,
+                                               static_cast<int>(plain.line.size())));
         if (ProvesForcedWin(plain.verdict)) ++lines;
         if (!LineHolds(corpus[i], plain, i, endsInFive)) ++badLines;
         plainMs.push_back(plain.ms);
@@ -215,5 +297,13 @@ int main(int argc, char** argv) {
                 corpus.size());
     std::printf("forced lines: %d, of which %d end in five and %d do not play out\n", lines,
                 endsInFive, badLines);
-    return mismatches == 0 && badLines == 0 ? 0 : 1;
+    if (expectAnswers) pinnedCheck.PrintSummary();
+    if (writeAnswers) {
+        if (!WritePinnedAnswers(writeAnswers, written)) {
+            std::fprintf(stderr, "reply_bench: cannot write %s\n", writeAnswers);
+            return 2;
+        }
+        std::printf("the plain search's answers written to %s\n", writeAnswers);
+    }
+    return mismatches == 0 && badLines == 0 && pinnedCheck.Differing() == 0 ? 0 : 1;
 }

@@ -1,31 +1,16 @@
 #include "SelfPlayCorpus.h"
 
 #include "GameBoard.h"
+#include "SplitMix.h"
 
 namespace wuziqi {
 
 namespace {
 
-// splitmix64: a tiny generator whose sequence is the same on every platform and library.
-class Random {
-  public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t Next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    int Below(int n) { return static_cast<int>(Next() % static_cast<std::uint64_t>(n)); }
-
-  private:
-    std::uint64_t state_;
-};
-
 constexpr int MaxMovesPerGame = 80;
 
 // An empty point within two points of some stone, or false when there is none.
-bool RandomPointNearStones(const TGameBoard& board, Random& random, int& x, int& y) {
+bool RandomPointNearStones(const TGameBoard& board, SplitMix& random, int& x, int& y) {
     int candidates[BoardSize * BoardSize][2];
     int count = 0;
     for (int px = 1; px <= BoardSize; ++px) {
@@ -53,7 +38,7 @@ bool RandomPointNearStones(const TGameBoard& board, Random& random, int& x, int&
 
 std::vector<CorpusPosition> SelfPlayCorpus(std::size_t minPositions, std::uint64_t seed) {
     std::vector<CorpusPosition> corpus;
-    Random random(seed);
+    SplitMix random(seed);
     for (int game = 0; corpus.size() < minPositions; ++game) {
         TGameBoard board;
         std::vector<Placement> moves;
