@@ -15,7 +15,6 @@
 #include "MainForm.h"
 #include "RecentGames.h"
 #include "ReviewStart.h"
-#include "SafeFileReader.h"
 #include "SavedGeometry.h"
 #include "ui_MainForm.h"
 
@@ -111,18 +110,9 @@ bool TForm1::ResumeLastGame() {
 
 std::optional<wuziqi::KeptGame> TForm1::ReadKeptGame() {
     const QString path = KeptGamePath();
-    const FileContents file = ReadRegularFile(path, LargestGameFile() + 1);
-    if (file.outcome == FileContents::Outcome::NotRegularFile) {
-        ShowMessage(GameTexts::SavedGameRefusal(wuziqi::SavedGameError::NotARegularFile));
-        return std::nullopt;
-    }
-    if (file.outcome != FileContents::Outcome::Read) {
-        ShowMessage(
-            tr("Cannot read file \"%1\". %2").arg(QDir::toNativeSeparators(path), file.reason));
-        return std::nullopt;
-    }
-    const std::string_view text(file.bytes.constData(),
-                                static_cast<std::size_t>(file.bytes.size()));
+    const std::optional<QByteArray> bytes = ReadGameBytes(path);
+    if (!bytes) return std::nullopt;
+    const std::string_view text(bytes->constData(), static_cast<std::size_t>(bytes->size()));
     if (wuziqi::LooksLikeKeptGame(text)) {
         wuziqi::DecodedKeptGame decoded = wuziqi::DecodeKeptGame(text);
         if (!decoded.ok()) {
@@ -133,7 +123,7 @@ std::optional<wuziqi::KeptGame> TForm1::ReadKeptGame() {
     }
     // Anything else was kept as a game file (a damaged one moved from the version before):
     // read as Open reads it, it comes back as a loaded game does.
-    ReadGameFileResult read = DecodeAnyGameFile(file.bytes, path);
+    ReadGameFileResult read = DecodeAnyGameFile(*bytes, path);
     if (!read.refusal.isEmpty()) {
         ShowMessage(read.refusal);
         return std::nullopt;

@@ -75,9 +75,9 @@ bool TForm1::SaveGameFile(const QString& fileName, GameFileFormat format) {
     return true;
 }
 
-std::optional<std::vector<wuziqi::MoveRecord>> TForm1::ReadGameFile(const QString& fileName) {
+std::optional<QByteArray> TForm1::ReadGameBytes(const QString& fileName) {
     // One byte past the largest game file tells a file over the limit from one just at it.
-    const FileContents file = ReadRegularFile(fileName, LargestGameFile() + 1);
+    FileContents file = ReadRegularFile(fileName, LargestGameFile() + 1);
     if (file.outcome == FileContents::Outcome::NotRegularFile) {
         ShowMessage(GameTexts::SavedGameRefusal(wuziqi::SavedGameError::NotARegularFile));
         return std::nullopt;
@@ -89,9 +89,14 @@ std::optional<std::vector<wuziqi::MoveRecord>> TForm1::ReadGameFile(const QStrin
         ShowMessage(text.arg(ShownPath(fileName), file.reason));
         return std::nullopt;
     }
+    return std::move(file.bytes);
+}
 
+std::optional<std::vector<wuziqi::MoveRecord>> TForm1::ReadGameFile(const QString& fileName) {
+    const std::optional<QByteArray> bytes = ReadGameBytes(fileName);
+    if (!bytes) return std::nullopt;
     // Everything is checked before anything of the current game changes.
-    ReadGameFileResult decoded = DecodeAnyGameFile(file.bytes, fileName);
+    ReadGameFileResult decoded = DecodeAnyGameFile(*bytes, fileName);
     if (!decoded.refusal.isEmpty()) {
         ShowMessage(decoded.refusal);
         return std::nullopt;
