@@ -198,11 +198,12 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     void SizeAndCentre();
     void KeepUsableMinimum();
 
-    // Reads the file and checks it as a game file of the format its content shows; nothing,
-    // after the loader's message, when it is refused (SavedGameCommands.cpp).
-    // The bytes of a game file, at most one past the largest any format holds; nothing, after a
-    // message, when the file cannot be read or is not a regular file.
+    // Saved games (SavedGameCommands.cpp). The bytes of a game file, at most one past the
+    // largest any format holds; nothing, after a message, when the file cannot be read or is
+    // not a regular file.
     std::optional<QByteArray> ReadGameBytes(const QString& fileName);
+    // Reads the file and checks it as a game file of the format its content shows; nothing,
+    // after the loader's message, when it is refused.
     std::optional<std::vector<wuziqi::MoveRecord>> ReadGameFile(const QString& fileName);
 
     // Between runs (RememberedState.cpp, RecentGamesMenu.cpp, LanguageCommands.cpp).
