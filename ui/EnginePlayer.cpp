@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "ComputerReply.h"
+#include "EngineProcessGroup.h"
+#include "EngineShutdown.h"
 
 namespace {
 
@@ -28,6 +30,7 @@ EnginePlayer::EnginePlayer(const QString& program, int turnMilliseconds, QObject
     connect(watchdog, &QTimer::timeout, this, &EnginePlayer::TimedOut);
     connect(process, &QProcess::started, this, [this] {
         running = true;
+        leader = process->processId();
         Pump();
     });
     connect(process, &QProcess::readyReadStandardOutput, this, &EnginePlayer::ReadOutput);
@@ -68,6 +71,7 @@ void EnginePlayer::Start() {
     const QFileInfo file(program);
     process->setWorkingDirectory(file.absolutePath());
     process->setStandardErrorFile(QProcess::nullDevice());
+    RunInOwnProcessGroup(*process);
     // By its whole path: a path relative to here means nothing from the engine's folder.
     process->start(file.absoluteFilePath(), {});
 }
@@ -83,14 +87,15 @@ void EnginePlayer::Halt(bool sayEnd) {
     wanted = 0;
     watchdog->stop();
     process->disconnect(this);
-    if (process->state() == QProcess::NotRunning) return;
-    if (sayEnd && process->state() == QProcess::Running) {
+    const bool told = sayEnd && process->state() == QProcess::Running;
+    if (told) {
         Send(QStringLiteral("END"));
         emit Logged(tr("已结束"));
-        if (process->waitForFinished(GraceMilliseconds)) return;
     }
-    process->kill();
-    process->waitForFinished(GraceMilliseconds);
+    // The engine ends on its own time, beside the window's parent, so that this player can
+    // go at once and the window never waits for it.
+    new EngineShutdown(std::exchange(process, nullptr), leader, told ? GraceMilliseconds : 0,
+                       parent());
 }
 
 void EnginePlayer::RequestMove(MoveRequest request) {
@@ -156,6 +161,7 @@ void EnginePlayer::PlanMove(Asked asked) {
 }
 
 void EnginePlayer::Send(const QString& line) {
+    if (!process) return;
     emit LineSent(line);
     process->write(line.toUtf8() + LineEnd);
 }

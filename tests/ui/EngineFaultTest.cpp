@@ -6,9 +6,11 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
+#include <memory>
 
 #include "EnginePlayer.h"
 #include "GameBoard.h"
@@ -30,6 +32,38 @@ void PlayAgainstFake(ShownWindow& w, const char* fault, int faultAt = 1, int tur
 
 EnginePlayer* EngineOf(const TForm1& form) {
     return form.findChild<EnginePlayer*>(QStringLiteral("Engine"));
+}
+
+qint64 EngineProcessId(const TForm1& form) {
+    return EngineOf(form)->findChild<QProcess*>()->processId();
+}
+
+// The processes of the process group the given process leads that still run (zombies, which
+// only wait for their parent or for init to collect them, run no more), read from /proc.
+QList<qint64> RunningInGroup(qint64 leader) {
+    QList<qint64> members;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString& entry : entries) {
+        bool isProcess = false;
+        const qint64 pid = entry.toLongLong(&isProcess);
+        if (!isProcess) continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly)) continue;
+        // "pid (name) state ppid pgrp …", where the name may hold spaces and parentheses.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 2 && fields[0] != "Z" && fields[2].toLongLong() == leader)
+            members << pid;
+    }
+    return members;
+}
+
+bool Runs(qint64 pid) {
+    const QByteArray stat = [&] {
+        QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    return !stat.isEmpty() && stat.mid(stat.lastIndexOf(')') + 2, 1) != "Z";
 }
 
 // Every line the window sends to its engine from now on.
@@ -204,6 +238,35 @@ class EngineFaultTest : public QObject {
         QCOMPARE(w.form->StatusText(0), QStringLiteral("pbrain-fake 0.1"));
         w.Action("ChineseAction")->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    }
+
+    // An engine that ignores END and has started a helper of its own. Dropped or closed with the
+    // window, it is left to end while the window goes on; a second later it is killed with its
+    // helper. Only the window's destructor waits for it, at most that second.
+    void aStoppedEngineEndsWithItsHelpersAndTheWindowNeverWaits() {
+        if (!QDir(QStringLiteral("/proc/self")).exists()) QSKIP("needs /proc");
+        auto w = std::make_unique<ShownWindow>();
+        PlayAgainstFake(*w, "deaf");
+        QTRY_COMPARE(w->form->StatusText(0), QStringLiteral("pbrain-fake 0.1"));
+        qint64 engine = EngineProcessId(*w->form);
+        // The engine leads a group of its own, with its helper in it.
+        QTRY_COMPARE(RunningInGroup(engine).size(), 2);
+
+        w->Action("BuiltInOpponent")->trigger();
+        QVERIFY(Runs(engine));  // the switch did not wait for it
+        w->Click(7, 7);         // the built-in computer answers meanwhile
+        QCOMPARE(w->form->Record().HistoryCursor, 3);
+        QTRY_VERIFY_WITH_TIMEOUT(RunningInGroup(engine).isEmpty(), 10000);
+
+        PlayAgainstFake(*w, "deaf");
+        QTRY_COMPARE(w->form->StatusText(0), QStringLiteral("pbrain-fake 0.1"));
+        engine = EngineProcessId(*w->form);
+        QTRY_COMPARE(RunningInGroup(engine).size(), 2);
+        w->form->close();
+        QVERIFY(Runs(engine));  // closing did not wait for it
+        w.reset();
+        QVERIFY(!Runs(engine));  // the destructor did, and killed it
+        QTRY_VERIFY_WITH_TIMEOUT(RunningInGroup(engine).isEmpty(), 10000);
     }
 
     void eachFaultStopsTheEngineAndTheGameGoesOn_data() {
