@@ -13,6 +13,7 @@
 #include "BoardPainter.h"
 #include "BoardScene.h"
 #include "ComputerReply.h"
+#include "ElapsedTenths.h"
 #include "GameFileFormat.h"
 #include "GamePlayer.h"
 #include "GameRecord.h"
@@ -282,6 +283,7 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     bool ThinkingShown = false;
     QString VerdictBeforeThinking;
     QTimer* Timer1 = nullptr;
+    ElapsedTenths ClockTenths;  // what Timer1's ticks give the side to move
     std::array<QLabel*, 5> StatusPanels{};
     QFrame* Panel3 = nullptr;
     QTextBrowser* WebBrowser1 = nullptr;
