@@ -8,10 +8,13 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QTextBlock>
 #include <QtTest>
 #include <memory>
 
+#include "EngineLog.h"
 #include "EnginePlayer.h"
 #include "GameBoard.h"
 #include "OpponentSettings.h"
@@ -267,6 +270,23 @@ class EngineFaultTest : public QObject {
         w.reset();
         QVERIFY(!Runs(engine));  // the destructor did, and killed it
         QTRY_VERIFY_WITH_TIMEOUT(RunningInGroup(engine).isEmpty(), 10000);
+    }
+
+    // However long an engine's lines, the log opens at their start and at the newest line.
+    void theEngineLogOpensAtTheStartOfItsNewestLines() {
+        EngineLog log;
+        const QString longLine = QStringLiteral("MESSAGE ") + QString(300, QLatin1Char('x'));
+        for (int i = 0; i < 50; ++i)
+            log.Append(QStringLiteral("pbrain-fake"), longLine);
+        log.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&log));
+        const auto* text = log.findChild<QPlainTextEdit*>();
+        QVERIFY(text->horizontalScrollBar()->maximum() > 0);  // wider than the view
+        QCOMPARE(text->horizontalScrollBar()->value(), 0);
+        const QTextCursor newest(text->document()->lastBlock());
+        QVERIFY(text->viewport()->rect().contains(text->cursorRect(newest)));
+        log.Append(QStringLiteral("pbrain-fake"), longLine);
+        QCOMPARE(text->horizontalScrollBar()->value(), 0);
     }
 
     void eachFaultStopsTheEngineAndTheGameGoesOn_data() {
