@@ -109,16 +109,20 @@
         <translation>played on a point that already holds a stone: “%1”</translation>
     </message>
     <message>
-        <source>超过每步时限 %1 秒仍没有落子</source>
-        <translation>did not move within its time limit of %1 s</translation>
-    </message>
-    <message>
-        <source>%1 秒内没有回答 %2</source>
-        <translation>did not answer %2 within %1 s</translation>
-    </message>
-    <message>
         <source>出错：%1</source>
         <translation>failed: %1</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>超过每步时限 %1 仍没有落子</source>
+        <translation>did not move within its time limit of %1</translation>
+    </message>
+    <message>
+        <source>%1 内没有回答 %2</source>
+        <translation>did not answer %2 within %1</translation>
     </message>
 </context>
 <context>

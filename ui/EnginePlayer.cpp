@@ -251,11 +251,16 @@ void EnginePlayer::Answered() {
     Pump();
 }
 
+QString EnginePlayer::Seconds(double seconds) {
+    // A message box wraps its text at spaces; the number and its unit stay on one line.
+    return tr("%1 秒").arg(seconds).replace(QLatin1Char(' '), QChar::Nbsp);
+}
+
 void EnginePlayer::TimedOut() {
     if (awaiting == Await::Move)
-        Fail(tr("超过每步时限 %1 秒仍没有落子").arg(turnMilliseconds / 1000.0));
+        Fail(tr("超过每步时限 %1 仍没有落子").arg(Seconds(turnMilliseconds / 1000.0)));
     else
-        Fail(tr("%1 秒内没有回答 %2").arg(SetUpMilliseconds / 1000).arg(awaitedCommand));
+        Fail(tr("%1 内没有回答 %2").arg(Seconds(SetUpMilliseconds / 1000), awaitedCommand));
 }
 
 void EnginePlayer::Fail(const QString& reason) {

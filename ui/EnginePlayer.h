@@ -81,6 +81,8 @@ class EnginePlayer : public GamePlayer {
     void Halt(bool sayEnd);
     void Fail(const QString& reason);
     void TimedOut();
+    // A time in seconds, with its unit, as the fault messages say it.
+    static QString Seconds(double seconds);
 
     QProcess* process;  // handed over when the engine is stopped
     qint64 leader = 0;  // the engine's process id, which leads its process group

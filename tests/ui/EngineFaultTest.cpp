@@ -298,7 +298,7 @@ class EngineFaultTest : public QObject {
         QTest::newRow("crash") << FakeEngine << QByteArray("crash") << "pbrain-fake"
                                << "崩溃了";
         QTest::newRow("hang") << FakeEngine << QByteArray("hang") << "pbrain-fake"
-                              << "超过每步时限 1 秒";
+                              << "超过每步时限 1\u00a0秒";  // one line, whatever the width
         QTest::newRow("garbage") << FakeEngine << QByteArray("garbage") << "pbrain-fake"
                                  << "回答的不是一个点：“I resign, you play too well”";
         QTest::newRow("taken") << FakeEngine << QByteArray("taken") << "pbrain-fake"
