@@ -27,6 +27,21 @@ bool Marked(const TForm1& form, std::initializer_list<BoardPoint> points) {
     return true;
 }
 
+// About 80 characters of the tooltip's font, as wide as a tooltip should be.
+constexpr int ReadableWidth = 640;
+
+// The width of the tooltip on show, or 0.
+int ShownTipWidth() {
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("qtooltip_label") && window->isVisible())
+            return window->width();
+    return 0;
+}
+
+bool TipIsReadable() {
+    return ShownTipWidth() > 0 && ShownTipWidth() <= ReadableWidth;
+}
+
 void Key(ShownWindow& w, Qt::Key key, int times = 1) {
     for (int i = 0; i < times; ++i)
         QTest::keyClick(w.image, key);
@@ -200,8 +215,18 @@ class PlayAidsTest : public QObject {
         QVERIFY(QToolTip::isVisible());
         QVERIFY(QToolTip::text().contains(QStringLiteral("防守方只堵不攻")));
         QVERIFY(QToolTip::text().contains(QStringLiteral("最先尝试")));
+        // Its three long paragraphs are wrapped to a readable width, not laid across the menu.
+        QVERIFY2(TipIsReadable(), qPrintable(QString::number(ShownTipWidth())));
         hover("ActionHint");  // its tooltip only repeats the caption
         QTRY_VERIFY(!QToolTip::isVisible());
+
+        w.Action("EnglishAction")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        hover("ActionLine");
+        QVERIFY(QToolTip::text().contains(QStringLiteral("forced")));
+        QVERIFY2(TipIsReadable(), qPrintable(QString::number(ShownTipWidth())));
+        w.Action("ChineseAction")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         menu->hide();
     }
 
