@@ -545,6 +545,12 @@ Where the line goes through a three, the defender&apos;s answer shown is the fir
         <source>这局棋没能保存，下次不能继续：无法写入文件 &quot;%1&quot;。%2</source>
         <translation>This game could not be kept for the next start: cannot write the file &quot;%1&quot;. %2</translation>
     </message>
+    <message>
+        <source>无法打开网页浏览器。请在浏览器中打开这个地址：
+%1</source>
+        <translation>No web browser could be opened. Open this address in your browser:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>

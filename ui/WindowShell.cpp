@@ -202,7 +202,11 @@ void TForm1::N14Click() {
 }
 
 void TForm1::N5Click() {
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(wuziqi::HomePageAddress)));
+    // Without a browser (or a desktop that knows one) nothing would open; the address is then
+    // given to be opened by hand.
+    const QString address = QString::fromLatin1(wuziqi::HomePageAddress);
+    if (!QDesktopServices::openUrl(QUrl(address)))
+        ShowMessage(tr("无法打开网页浏览器。请在浏览器中打开这个地址：\n%1").arg(address));
 }
 
 void TForm1::XPButton2Click() {
