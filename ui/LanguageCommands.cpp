@@ -29,6 +29,7 @@ void TForm1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         ShowCodeTexts();
+        RemakeFileDialogs();
     }
     QMainWindow::changeEvent(event);
 }

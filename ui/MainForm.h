@@ -179,6 +179,8 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     wuziqi::TXPButton* CreateRestartButton();
     wuziqi::TXPButton* CreateStartButton(QWidget* panel);
     void CreateFileDialogs();
+    // Made anew in the interface's language, in the same folders (SavedGameCommands.cpp).
+    void RemakeFileDialogs();
     // The file the person picks in a file dialog, or an empty name when it is cancelled.
     ChosenGameFile ChooseGameFile(QFileDialog* dialog);
     void FlipBar(QWidget* bar, bool shown);
