@@ -34,9 +34,15 @@ void TForm1::Timer1Timer() {
     ShowClocks();
 }
 
+QString TForm1::ClockText(std::uint8_t colour, std::int32_t tenths) {
+    return colour == wuziqi::Black ? tr("黑方所用时间: %1 秒").arg(Seconds(tenths))
+                                   : tr("白方所用时间: %1 秒").arg(Seconds(tenths));
+}
+
 void TForm1::ShowClocks() {
-    StatusPanels[2]->setText(tr("黑方所用时间: %1 秒").arg(Seconds(GameState->BlackClock)));
-    StatusPanels[3]->setText(tr("白方所用时间: %1 秒").arg(Seconds(GameState->WhiteClock)));
+    FitStatusPanels();
+    StatusPanels[2]->setText(ClockText(wuziqi::Black, GameState->BlackClock));
+    StatusPanels[3]->setText(ClockText(wuziqi::White, GameState->WhiteClock));
 }
 
 void TForm1::Action9Execute() {

@@ -175,6 +175,8 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     void ConnectCommands();
     void NameToolbarItems();
     void CreateStatusPanels();
+    // Fits the status panels to their texts in the interface's language.
+    void FitStatusPanels();
     void CreateStartPanel();
     wuziqi::TXPButton* CreateRestartButton();
     wuziqi::TXPButton* CreateStartButton(QWidget* panel);
@@ -238,6 +240,8 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     void EndThinking();
 
     void ShowClocks();
+    // A clock panel's text: the colour's time used, given in tenths of a second.
+    static QString ClockText(std::uint8_t colour, std::int32_t tenths);
     void ShowVerdict(wuziqi::Verdict verdict);
     // The clock runs while its mark is set and a point is left to play.
     void ClockFollowsGame();
@@ -246,6 +250,8 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
 
     // The hint (HintCommand.cpp).
     void CreateHintCommand();
+    // What status panel 0 says of the hint's verdict, told to the side to move.
+    static QString HintVerdictText(wuziqi::Verdict verdict);
     void HintAnswered(const wuziqi::ComputerAnswer& answer);
     // Takes the hint off the board and the status bar, or calls off the one being worked out.
     void ClearHint();
