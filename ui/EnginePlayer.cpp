@@ -30,7 +30,6 @@ EnginePlayer::EnginePlayer(const QString& program, int turnMilliseconds, QObject
     connect(watchdog, &QTimer::timeout, this, &EnginePlayer::TimedOut);
     connect(process, &QProcess::started, this, [this] {
         running = true;
-        leader = process->processId();
         Pump();
     });
     connect(process, &QProcess::readyReadStandardOutput, this, &EnginePlayer::ReadOutput);
@@ -74,6 +73,9 @@ void EnginePlayer::Start() {
     RunInOwnProcessGroup(*process);
     // By its whole path: a path relative to here means nothing from the engine's folder.
     process->start(file.absoluteFilePath(), {});
+    // Known from the fork on, before the start is reported: an engine stopped before that may
+    // have started helpers already. (A start that failed at once has handed the process over.)
+    if (process) leader = process->processId();
 }
 
 void EnginePlayer::Stop() {

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTextBlock>
+#include <QThread>
 #include <QtTest>
 #include <memory>
 
@@ -259,6 +260,18 @@ class EngineFaultTest : public QObject {
         QVERIFY(Runs(engine));  // the switch did not wait for it
         w->Click(7, 7);         // the built-in computer answers meanwhile
         QCOMPARE(w->form->Record().HistoryCursor, 3);
+        QTRY_VERIFY_WITH_TIMEOUT(RunningInGroup(engine).isEmpty(), 10000);
+
+        // An engine dropped before the window has heard that it started: the one a new window
+        // starts for the remembered choice, dropped before the event loop ever turns.
+        PlayAgainstFake(*w, "deaf");
+        w.reset();
+        w = std::make_unique<ShownWindow>(ShownWindow::OpenedAgain);
+        engine = EngineProcessId(*w->form);
+        for (int wait = 0; RunningInGroup(engine).size() < 2 && wait < 1000; ++wait)
+            QThread::msleep(10);
+        QCOMPARE(RunningInGroup(engine).size(), 2);
+        w->Action("BuiltInOpponent")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(RunningInGroup(engine).isEmpty(), 10000);
 
         PlayAgainstFake(*w, "deaf");
