@@ -28,19 +28,12 @@ bool Marked(const TForm1& form, std::initializer_list<BoardPoint> points) {
     return true;
 }
 
-// About 80 characters of the tooltip's font, as wide as a tooltip should be.
-constexpr int ReadableWidth = 640;
-
 // The width of the tooltip on show, or 0.
 int ShownTipWidth() {
     for (const QWidget* window : QApplication::topLevelWidgets())
         if (window->objectName() == QLatin1String("qtooltip_label") && window->isVisible())
             return window->width();
     return 0;
-}
-
-bool TipIsReadable() {
-    return ShownTipWidth() > 0 && ShownTipWidth() <= ReadableWidth;
 }
 
 void Key(ShownWindow& w, Qt::Key key, int times = 1) {
@@ -220,18 +213,9 @@ class PlayAidsTest : public QObject {
         // as rich text, which Qt always wraps, where plain text is wrapped only when it is wider
         // than the screen (the offscreen screen is narrow, a desktop's is not).
         QVERIFY(Qt::mightBeRichText(QToolTip::text()));
-        QVERIFY2(TipIsReadable(), qPrintable(QString::number(ShownTipWidth())));
+        QVERIFY(ShownTipWidth() > 0 && ShownTipWidth() <= 640);  // some 80 characters
         hover("ActionHint");  // its tooltip only repeats the caption
         QTRY_VERIFY(!QToolTip::isVisible());
-
-        w.Action("EnglishAction")->trigger();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-        hover("ActionLine");
-        QVERIFY(QToolTip::text().contains(QStringLiteral("forced")));
-        QVERIFY(Qt::mightBeRichText(QToolTip::text()));
-        QVERIFY2(TipIsReadable(), qPrintable(QString::number(ShownTipWidth())));
-        w.Action("ChineseAction")->trigger();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         menu->hide();
     }
 
