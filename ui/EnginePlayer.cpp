@@ -94,8 +94,8 @@ void EnginePlayer::Halt(bool sayEnd) {
         Send(QStringLiteral("END"));
         emit Logged(tr("已结束"));
     }
-    // The engine ends on its own time, beside the window's parent, so that this player can
-    // go at once and the window never waits for it.
+    // The engine ends in its own time under this player's parent (the window), so that the
+    // player can go at once and nothing waits for the engine until the window itself goes.
     new EngineShutdown(std::exchange(process, nullptr), leader, told ? GraceMilliseconds : 0,
                        parent());
 }
