@@ -109,16 +109,20 @@
         <translation>played on a point that already holds a stone: “%1”</translation>
     </message>
     <message>
-        <source>超过每步时限 %1 秒仍没有落子</source>
-        <translation>did not move within its time limit of %1 s</translation>
-    </message>
-    <message>
-        <source>%1 秒内没有回答 %2</source>
-        <translation>did not answer %2 within %1 s</translation>
-    </message>
-    <message>
         <source>出错：%1</source>
         <translation>failed: %1</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>超过每步时限 %1 仍没有落子</source>
+        <translation>did not move within its time limit of %1</translation>
+    </message>
+    <message>
+        <source>%1 内没有回答 %2</source>
+        <translation>did not answer %2 within %1</translation>
     </message>
 </context>
 <context>
@@ -544,6 +548,12 @@ Where the line goes through a three, the defender&apos;s answer shown is the fir
     <message>
         <source>这局棋没能保存，下次不能继续：无法写入文件 &quot;%1&quot;。%2</source>
         <translation>This game could not be kept for the next start: cannot write the file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>无法打开网页浏览器。请在浏览器中打开这个地址：
+%1</source>
+        <translation>No web browser could be opened. Open this address in your browser:
+%1</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,7 @@ class EngineLog : public QDialog {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     QPlainTextEdit* text;

@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "ComputerReply.h"
+#include "EngineProcessGroup.h"
+#include "EngineShutdown.h"
 
 namespace {
 
@@ -68,8 +70,12 @@ void EnginePlayer::Start() {
     const QFileInfo file(program);
     process->setWorkingDirectory(file.absolutePath());
     process->setStandardErrorFile(QProcess::nullDevice());
+    RunInOwnProcessGroup(*process);
     // By its whole path: a path relative to here means nothing from the engine's folder.
     process->start(file.absoluteFilePath(), {});
+    // Known from the fork on, before the start is reported: an engine stopped before that may
+    // have started helpers already. (A start that failed at once has handed the process over.)
+    if (process) leader = process->processId();
 }
 
 void EnginePlayer::Stop() {
@@ -83,14 +89,15 @@ void EnginePlayer::Halt(bool sayEnd) {
     wanted = 0;
     watchdog->stop();
     process->disconnect(this);
-    if (process->state() == QProcess::NotRunning) return;
-    if (sayEnd && process->state() == QProcess::Running) {
+    const bool told = sayEnd && process->state() == QProcess::Running;
+    if (told) {
         Send(QStringLiteral("END"));
         emit Logged(tr("已结束"));
-        if (process->waitForFinished(GraceMilliseconds)) return;
     }
-    process->kill();
-    process->waitForFinished(GraceMilliseconds);
+    // The engine ends in its own time under this player's parent (the window), so that the
+    // player can go at once and nothing waits for the engine until the window itself goes.
+    new EngineShutdown(std::exchange(process, nullptr), leader, told ? GraceMilliseconds : 0,
+                       parent());
 }
 
 void EnginePlayer::RequestMove(MoveRequest request) {
@@ -156,6 +163,7 @@ void EnginePlayer::PlanMove(Asked asked) {
 }
 
 void EnginePlayer::Send(const QString& line) {
+    if (!process) return;
     emit LineSent(line);
     process->write(line.toUtf8() + LineEnd);
 }
@@ -245,11 +253,16 @@ void EnginePlayer::Answered() {
     Pump();
 }
 
+QString EnginePlayer::Seconds(double seconds) {
+    // A message box wraps its text at spaces; the number and its unit stay on one line.
+    return tr("%1 秒").arg(seconds).replace(QLatin1Char(' '), QChar::Nbsp);
+}
+
 void EnginePlayer::TimedOut() {
     if (awaiting == Await::Move)
-        Fail(tr("超过每步时限 %1 秒仍没有落子").arg(turnMilliseconds / 1000.0));
+        Fail(tr("超过每步时限 %1 仍没有落子").arg(Seconds(turnMilliseconds / 1000.0)));
     else
-        Fail(tr("%1 秒内没有回答 %2").arg(SetUpMilliseconds / 1000).arg(awaitedCommand));
+        Fail(tr("%1 内没有回答 %2").arg(Seconds(SetUpMilliseconds / 1000), awaitedCommand));
 }
 
 void EnginePlayer::Fail(const QString& reason) {

@@ -28,7 +28,8 @@ class EnginePlayer : public GamePlayer {
 
     // Starts the program and sets up the game: START 15, the INFO lines, ABOUT.
     void Start();
-    // Says END, and kills the engine if it is still there a second later.
+    // Says END, and kills the engine with everything it started if it is still there a second
+    // later. Returns at once: the engine ends after this player has gone (see EngineShutdown).
     void Stop();
 
     void RequestMove(MoveRequest request) override;
@@ -76,12 +77,15 @@ class EnginePlayer : public GamePlayer {
     void Handle(const QString& line);
     void HandleMove(const EngineLine& line, const QString& raw);
     void Answered();
-    // Ends the engine: with END and a second's wait first, or at once.
+    // Ends the engine: with END and a second's grace first, or at once.
     void Halt(bool sayEnd);
     void Fail(const QString& reason);
     void TimedOut();
+    // A time in seconds, with its unit, as the fault messages say it.
+    static QString Seconds(double seconds);
 
-    QProcess* process;
+    QProcess* process;  // handed over when the engine is stopped
+    qint64 leader = 0;  // the engine's process id, which leads its process group
     QTimer* watchdog;
     QString program;
     int turnMilliseconds;

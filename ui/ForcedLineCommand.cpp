@@ -15,6 +15,15 @@
 
 namespace {
 
+// The text as rich text, one paragraph a line: Qt wraps a rich-text tooltip to a readable width
+// (some 80 characters), where plain text makes each line as wide as it is long.
+QString Wrapped(const QString& text) {
+    QStringList paragraphs = text.toHtmlEscaped().split(QLatin1Char('\n'));
+    for (QString& paragraph : paragraphs)
+        paragraph = QStringLiteral("<p>%1</p>").arg(paragraph);
+    return paragraphs.join(QString());
+}
+
 // Menus show no tooltips, and the other commands' tooltips only repeat their captions; this
 // one says what the line is worth, so the menu shows it for this command alone.
 class MenuToolTip : public QObject {
@@ -28,7 +37,7 @@ class MenuToolTip : public QObject {
         if (event->type() != QEvent::ToolTip) return false;
         const auto* help = static_cast<QHelpEvent*>(event);
         if (menu->actionAt(help->pos()) == action)
-            QToolTip::showText(help->globalPos(), action->toolTip(), menu);
+            QToolTip::showText(help->globalPos(), Wrapped(action->toolTip()), menu);
         else
             QToolTip::hideText();
         return true;

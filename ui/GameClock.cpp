@@ -1,5 +1,7 @@
-// The per-side clock: a 100 ms timer that counts tenths of a second for the side to move and
-// shows both clocks in status panels 2 and 3.
+// The per-side clock: a 100 ms timer that gives the side to move the tenths of a second that
+// passed since the last tick, and shows both clocks in status panels 2 and 3. The tenths are
+// read from a monotonic clock, not counted in ticks, so ticks that a busy window delays or
+// merges lose no time.
 #include <QAction>
 #include <QLabel>
 #include <QLocale>
@@ -23,17 +25,24 @@ QString Seconds(std::int32_t ticks) {
 
 void TForm1::Timer1Timer() {
     wuziqi::GameRecord& record = *GameState;
+    const int tenths = ClockTenths.Take();
     if (record.CurrentColour == wuziqi::White) {
-        ++record.WhiteClock;
+        record.WhiteClock += tenths;
     } else {
-        ++record.BlackClock;
+        record.BlackClock += tenths;
     }
     ShowClocks();
 }
 
+QString TForm1::ClockText(std::uint8_t colour, std::int32_t tenths) {
+    return colour == wuziqi::Black ? tr("黑方所用时间: %1 秒").arg(Seconds(tenths))
+                                   : tr("白方所用时间: %1 秒").arg(Seconds(tenths));
+}
+
 void TForm1::ShowClocks() {
-    StatusPanels[2]->setText(tr("黑方所用时间: %1 秒").arg(Seconds(GameState->BlackClock)));
-    StatusPanels[3]->setText(tr("白方所用时间: %1 秒").arg(Seconds(GameState->WhiteClock)));
+    FitStatusPanels();
+    StatusPanels[2]->setText(ClockText(wuziqi::Black, GameState->BlackClock));
+    StatusPanels[3]->setText(ClockText(wuziqi::White, GameState->WhiteClock));
 }
 
 void TForm1::Action9Execute() {
@@ -46,6 +55,7 @@ void TForm1::ClockFollowsGame() {
     const bool runs = ui->Action9->isChecked() && wuziqi::NearestEmptyToCentre(*GameBoard);
     if (runs == Timer1->isActive()) return;
     if (runs) {
+        ClockTenths.Restart();
         Timer1->start();
     } else {
         Timer1->stop();

@@ -15,19 +15,6 @@
 
 namespace {
 
-// The search's verdict is said by the side it chose for; the hint says it to that side.
-QString HintVerdictText(wuziqi::Verdict verdict) {
-    switch (verdict) {
-        case wuziqi::Verdict::Unchanged:
-        case wuziqi::Verdict::None: return QStringLiteral(" ");
-        case wuziqi::Verdict::IWin: return TForm1::tr("你赢了! ");
-        case wuziqi::Verdict::YouWin: return TForm1::tr("对方赢了! ");
-        case wuziqi::Verdict::YouMightWin: return TForm1::tr("对方有可能赢哦! ");
-        case wuziqi::Verdict::IMightWin: return TForm1::tr("你有可能赢哦! ");
-    }
-    return QStringLiteral(" ");
-}
-
 // Every command of the window: whatever the menus and the toolbar hold.
 QSet<QAction*> Commands(QMenuBar* menuBar, QToolBar* toolBar) {
     QSet<QAction*> commands;
@@ -55,6 +42,19 @@ void TForm1::CreateHintCommand() {
             !command->menu())
             connect(command, &QAction::triggered, this, &TForm1::ClearHint);
     }
+}
+
+QString TForm1::HintVerdictText(wuziqi::Verdict verdict) {
+    // The search's verdict is said by the side it chose for; the hint says it to that side.
+    switch (verdict) {
+        case wuziqi::Verdict::Unchanged:
+        case wuziqi::Verdict::None: return QStringLiteral(" ");
+        case wuziqi::Verdict::IWin: return tr("你赢了! ");
+        case wuziqi::Verdict::YouWin: return tr("对方赢了! ");
+        case wuziqi::Verdict::YouMightWin: return tr("对方有可能赢哦! ");
+        case wuziqi::Verdict::IMightWin: return tr("你有可能赢哦! ");
+    }
+    return QStringLiteral(" ");
 }
 
 bool TForm1::HintThinking() const {

@@ -29,6 +29,7 @@ void TForm1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         ShowCodeTexts();
+        RemakeFileDialogs();
     }
     QMainWindow::changeEvent(event);
 }
@@ -43,6 +44,7 @@ void TForm1::ShowCodeTexts() {
     } else {
         StatusPanels[0]->setText(StatusNote());
     }
+    FitStatusPanels();
     // The clock panels stay empty until the clock's first tick.
     if (!StatusPanels[2]->text().isEmpty()) ShowClocks();
     if (ShownMismatch) StatusPanels[4]->setText(GameTexts::PatternMismatch(*ShownMismatch));

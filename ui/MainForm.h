@@ -13,6 +13,7 @@
 #include "BoardPainter.h"
 #include "BoardScene.h"
 #include "ComputerReply.h"
+#include "ElapsedTenths.h"
 #include "GameFileFormat.h"
 #include "GamePlayer.h"
 #include "GameRecord.h"
@@ -174,10 +175,14 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     void ConnectCommands();
     void NameToolbarItems();
     void CreateStatusPanels();
+    // Fits the status panels to their texts in the interface's language.
+    void FitStatusPanels();
     void CreateStartPanel();
     wuziqi::TXPButton* CreateRestartButton();
     wuziqi::TXPButton* CreateStartButton(QWidget* panel);
     void CreateFileDialogs();
+    // Made anew in the interface's language, in the same folders (SavedGameCommands.cpp).
+    void RemakeFileDialogs();
     // The file the person picks in a file dialog, or an empty name when it is cancelled.
     ChosenGameFile ChooseGameFile(QFileDialog* dialog);
     void FlipBar(QWidget* bar, bool shown);
@@ -238,6 +243,8 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     void EndThinking();
 
     void ShowClocks();
+    // A clock panel's text: the colour's time used, given in tenths of a second.
+    static QString ClockText(std::uint8_t colour, std::int32_t tenths);
     void ShowVerdict(wuziqi::Verdict verdict);
     // The clock runs while its mark is set and a point is left to play.
     void ClockFollowsGame();
@@ -246,6 +253,8 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
 
     // The hint (HintCommand.cpp).
     void CreateHintCommand();
+    // What status panel 0 says of the hint's verdict, told to the side to move.
+    static QString HintVerdictText(wuziqi::Verdict verdict);
     void HintAnswered(const wuziqi::ComputerAnswer& answer);
     // Takes the hint off the board and the status bar, or calls off the one being worked out.
     void ClearHint();
@@ -285,6 +294,7 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     bool ThinkingShown = false;
     QString VerdictBeforeThinking;
     QTimer* Timer1 = nullptr;
+    ElapsedTenths ClockTenths;  // what Timer1's ticks give the side to move
     std::array<QLabel*, 5> StatusPanels{};
     QFrame* Panel3 = nullptr;
     QTextBrowser* WebBrowser1 = nullptr;

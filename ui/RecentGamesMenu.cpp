@@ -59,8 +59,9 @@ void TForm1::OpenRecentGame(const QString& fileName) {
                         .arg(QDir::toNativeSeparators(fileName)));
         return;
     }
-    // As the Open command does, which also puts the file first in the list.
-    LoadGameFile(fileName);
+    // As the Open command does, which also puts the file first in the list; but the game is
+    // then the one to look at, so the start panel makes way for it as 开始游戏 does.
+    if (LoadGameFile(fileName)) XPButton2Click();
 }
 
 void TForm1::ClearRecentActionExecute() {

@@ -83,7 +83,8 @@ void TForm1::KeepForNextStart(bool computerToMove, bool quietly) {
 }
 
 void TForm1::ResumeActionExecute() {
-    ResumeLastGame();
+    // The game comes back in sight, and so does the computer's answer to it.
+    if (ResumeLastGame()) XPButton2Click();
 }
 
 bool TForm1::ResumeLastGame() {

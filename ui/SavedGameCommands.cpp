@@ -39,6 +39,22 @@ void TForm1::CreateFileDialogs() {
         });
 }
 
+void TForm1::RemakeFileDialogs() {
+    // Qt's dialog keeps a few texts in the language it was made in (the sidebar's "Computer"),
+    // so after a change of language both are made anew, each in the folder it was showing. The
+    // old ones go once the change has reached every window. One that is open stays.
+    if (SaveDialog1->isVisible() || OpenDialog1->isVisible()) return;
+    const QDir saveFolder = SaveDialog1->directory();
+    const QDir openFolder = OpenDialog1->directory();
+    for (QFileDialog* old : {SaveDialog1, OpenDialog1}) {
+        old->setParent(nullptr);
+        old->deleteLater();
+    }
+    CreateFileDialogs();
+    SaveDialog1->setDirectory(saveFolder);
+    OpenDialog1->setDirectory(openFolder);
+}
+
 void TForm1::Action6Execute() {
     const ChosenGameFile file = ChooseGameFile(SaveDialog1);
     if (!file.name.isEmpty()) SaveGameFile(file.name, file.format);

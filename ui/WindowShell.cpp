@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLabel>
 #include <QProxyStyle>
 #include <QResizeEvent>
@@ -14,14 +15,41 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
+#include <vector>
 
 #include "About.h"
 #include "AppInfo.h"
+#include "GameTexts.h"
+#include "Language.h"
 #include "MainForm.h"
 #include "XPButton.h"
 #include "ui_MainForm.h"
 
 namespace {
+
+// How wide a panel must be to show each of the texts whole, with its frame and indent.
+int WidthToShow(const QLabel& panel, const QStringList& texts) {
+    QLabel probe;
+    probe.setFrameShape(panel.frameShape());
+    probe.setFrameShadow(panel.frameShadow());
+    probe.setFont(panel.font());
+    int widest = 0;
+    for (const QString& text : texts) {
+        probe.setText(text);
+        widest = std::max(widest, probe.sizeHint().width());
+    }
+    return widest;
+}
+
+// The longest time in tenths of a second with as many digits as the given one, and at least
+// two: 99 (9.9 seconds) for anything up to it, then 999 (99.9 seconds), and so on.
+std::int32_t AllNines(std::int32_t tenths) {
+    std::int32_t nines = 99;
+    while (nines < tenths && nines < 999999999)
+        nines = nines * 10 + 9;
+    return nines;
+}
 
 // The row of status-bar panels: each panel keeps its own width, side by side from the left, and
 // a window narrower than the row clips the last ones instead of squeezing them all.
@@ -33,9 +61,23 @@ class StatusPanelRow : public QWidget {
         auto* panel = new QLabel(this);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
-        panel->setGeometry(Used, 0, width, height());
-        Used += width;
+        panel->resize(width, height());
+        Panels.push_back(panel);
+        LayOut();
         return panel;
+    }
+    // The panels after it move along.
+    void SetPanelWidth(QLabel* panel, int width) {
+        if (panel->width() == width) return;
+        panel->resize(width, height());
+        LayOut();
+    }
+    // As wide as it takes to show each of the texts whole, with the panel's frame and indent.
+    void FitPanel(QLabel* panel, const QStringList& texts) {
+        const QString key = texts.join(QLatin1Char('\n'));
+        auto known = Needed.constFind(key);
+        if (known == Needed.cend()) known = Needed.insert(key, WidthToShow(*panel, texts));
+        SetPanelWidth(panel, *known);
     }
     QSize sizeHint() const override { return QSize(Used, 0); }
     QSize minimumSizeHint() const override { return QSize(0, 0); }
@@ -43,15 +85,23 @@ class StatusPanelRow : public QWidget {
   protected:
     void resizeEvent(QResizeEvent* event) override {
         QWidget::resizeEvent(event);
-        for (QObject* child : children()) {
-            if (auto* panel = qobject_cast<QLabel*>(child)) {
-                panel->resize(panel->width(), height());
-            }
-        }
+        for (QLabel* panel : Panels)
+            panel->resize(panel->width(), height());
     }
 
   private:
+    void LayOut() {
+        Used = 0;
+        for (QLabel* panel : Panels) {
+            panel->move(Used, 0);
+            Used += panel->width();
+        }
+        updateGeometry();
+    }
+
+    std::vector<QLabel*> Panels;
     int Used = 0;
+    QHash<QString, int> Needed;  // by the texts, which change with the language
 };
 
 // The toolbar's row: 23 x 22 buttons and 20-pixel gaps edge to edge, then the restart button.
@@ -140,6 +190,27 @@ void TForm1::CreateStatusPanels() {
     ui->StatusBar1->addWidget(row, 1);
 }
 
+void TForm1::FitStatusPanels() {
+    // Chinese keeps the window's classic widths, which its texts fit. In another language the
+    // panels of translated texts are as wide as their texts, so that side by side the clocks
+    // are seen whole in the window's classic width: panel 0 for its longest verdict (an
+    // engine's title is not fitted: its tooltip shows it whole), each clock for its time in
+    // whole digits, 9.9, 99.9 … seconds, so that it widens only when the time gains a digit.
+    auto* row = static_cast<StatusPanelRow*>(StatusPanels[0]->parentWidget());
+    if (CurrentLanguage() == Language::Chinese) {
+        for (std::size_t i = 0; i < StatusPanels.size(); ++i)
+            row->SetPanelWidth(StatusPanels[i], StatusPanelWidths[i]);
+        return;
+    }
+    QStringList verdicts = {GameTexts::Thinking(), tr("和棋！")};
+    for (const auto verdict : {wuziqi::Verdict::IWin, wuziqi::Verdict::YouWin,
+                               wuziqi::Verdict::YouMightWin, wuziqi::Verdict::IMightWin})
+        verdicts << GameTexts::Verdict(verdict) << HintVerdictText(verdict);
+    row->FitPanel(StatusPanels[0], verdicts);
+    row->FitPanel(StatusPanels[2], {ClockText(wuziqi::Black, AllNines(GameState->BlackClock))});
+    row->FitPanel(StatusPanels[3], {ClockText(wuziqi::White, AllNines(GameState->WhiteClock))});
+}
+
 void TForm1::CreateStartPanel() {
     // Placed by hand on the window, not in a layout, so resizing the window leaves it be. The
     // page is bundled with the program: no network request at start-up; links open in the
@@ -202,7 +273,11 @@ void TForm1::N14Click() {
 }
 
 void TForm1::N5Click() {
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(wuziqi::HomePageAddress)));
+    // Without a browser (or a desktop that knows one) nothing would open; the address is then
+    // given to be opened by hand.
+    const QString address = QString::fromLatin1(wuziqi::HomePageAddress);
+    if (!QDesktopServices::openUrl(QUrl(address)))
+        ShowMessage(tr("无法打开网页浏览器。请在浏览器中打开这个地址：\n%1").arg(address));
 }
 
 void TForm1::XPButton2Click() {

@@ -6,10 +6,16 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QTextBlock>
+#include <QThread>
 #include <QtTest>
+#include <memory>
 
+#include "EngineLog.h"
 #include "EnginePlayer.h"
 #include "GameBoard.h"
 #include "OpponentSettings.h"
@@ -30,6 +36,29 @@ void PlayAgainstFake(ShownWindow& w, const char* fault, int faultAt = 1, int tur
 
 EnginePlayer* EngineOf(const TForm1& form) {
     return form.findChild<EnginePlayer*>(QStringLiteral("Engine"));
+}
+
+qint64 EngineProcessId(const TForm1& form) {
+    return EngineOf(form)->findChild<QProcess*>()->processId();
+}
+
+// The processes of the process group the given process leads that still run (zombies, which
+// only wait for their parent or for init to collect them, run no more), read from /proc.
+QList<qint64> RunningInGroup(qint64 leader) {
+    QList<qint64> members;
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool isProcess = false;
+        const qint64 pid = entry.toLongLong(&isProcess);
+        if (!isProcess) continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly)) continue;
+        // "pid (name) state ppid pgrp …", where the name may hold spaces and parentheses.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 2 && fields[0] != "Z" && fields[2].toLongLong() == leader)
+            members << pid;
+    }
+    return members;
 }
 
 // Every line the window sends to its engine from now on.
@@ -206,6 +235,64 @@ class EngineFaultTest : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     }
 
+    // An engine that ignores END and has started a helper of its own. Dropped or closed with the
+    // window, it is left to end while the window goes on; a second later it is killed with its
+    // helper. Only the window's destructor waits for it, at most that second.
+    void aStoppedEngineEndsWithItsHelpersAndTheWindowNeverWaits() {
+        if (!QDir(QStringLiteral("/proc/self")).exists()) QSKIP("needs /proc");
+        auto w = std::make_unique<ShownWindow>();
+        PlayAgainstFake(*w, "deaf");
+        QTRY_COMPARE(w->form->StatusText(0), QStringLiteral("pbrain-fake 0.1"));
+        qint64 engine = EngineProcessId(*w->form);
+        // The engine leads a group of its own, with its helper in it.
+        QTRY_COMPARE(RunningInGroup(engine).size(), 2);
+
+        w->Action("BuiltInOpponent")->trigger();
+        QVERIFY(RunningInGroup(engine).contains(engine));  // the switch did not wait for it
+        w->Click(7, 7);  // the built-in computer answers meanwhile
+        QCOMPARE(w->form->Record().HistoryCursor, 3);
+        QTRY_VERIFY_WITH_TIMEOUT(RunningInGroup(engine).isEmpty(), 10000);
+
+        // An engine dropped before the window has heard that it started: the one a new window
+        // starts for the remembered choice, dropped before the event loop ever turns.
+        PlayAgainstFake(*w, "deaf");
+        w.reset();
+        w = std::make_unique<ShownWindow>(ShownWindow::OpenedAgain);
+        engine = EngineProcessId(*w->form);
+        for (int wait = 0; RunningInGroup(engine).size() < 2 && wait < 1000; ++wait)
+            QThread::msleep(10);
+        QCOMPARE(RunningInGroup(engine).size(), 2);
+        w->Action("BuiltInOpponent")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(RunningInGroup(engine).isEmpty(), 10000);
+
+        PlayAgainstFake(*w, "deaf");
+        QTRY_COMPARE(w->form->StatusText(0), QStringLiteral("pbrain-fake 0.1"));
+        engine = EngineProcessId(*w->form);
+        QTRY_COMPARE(RunningInGroup(engine).size(), 2);
+        w->form->close();
+        QVERIFY(RunningInGroup(engine).contains(engine));  // closing did not wait for it
+        w.reset();
+        QVERIFY(!RunningInGroup(engine).contains(engine));  // the destructor did, and killed it
+        QTRY_VERIFY_WITH_TIMEOUT(RunningInGroup(engine).isEmpty(), 10000);
+    }
+
+    // However long an engine's lines, the log opens at their start and at the newest line.
+    void theEngineLogOpensAtTheStartOfItsNewestLines() {
+        EngineLog log;
+        const QString longLine = QStringLiteral("MESSAGE ") + QString(300, QLatin1Char('x'));
+        for (int i = 0; i < 50; ++i)
+            log.Append(QStringLiteral("pbrain-fake"), longLine);
+        log.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&log));
+        const auto* text = log.findChild<QPlainTextEdit*>();
+        QVERIFY(text->horizontalScrollBar()->maximum() > 0);  // wider than the view
+        QCOMPARE(text->horizontalScrollBar()->value(), 0);
+        const QTextCursor newest(text->document()->lastBlock());
+        QVERIFY(text->viewport()->rect().contains(text->cursorRect(newest)));
+        log.Append(QStringLiteral("pbrain-fake"), longLine);
+        QCOMPARE(text->horizontalScrollBar()->value(), 0);
+    }
+
     void eachFaultStopsTheEngineAndTheGameGoesOn_data() {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QByteArray>("fault");
@@ -215,7 +302,7 @@ class EngineFaultTest : public QObject {
         QTest::newRow("crash") << FakeEngine << QByteArray("crash") << "pbrain-fake"
                                << "崩溃了";
         QTest::newRow("hang") << FakeEngine << QByteArray("hang") << "pbrain-fake"
-                              << "超过每步时限 1 秒";
+                              << "超过每步时限 1\u00a0秒";  // one line, whatever the width
         QTest::newRow("garbage") << FakeEngine << QByteArray("garbage") << "pbrain-fake"
                                  << "回答的不是一个点：“I resign, you play too well”";
         QTest::newRow("taken") << FakeEngine << QByteArray("taken") << "pbrain-fake"

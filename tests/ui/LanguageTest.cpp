@@ -2,11 +2,13 @@
 // panels, the start page and the About dialog follows the language at once, and Qt's own
 // dialogs follow it too.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMap>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -87,10 +89,15 @@ class LanguageTest : public QObject {
         const QMap<QString, QString> chinese = VisibleTexts(windows);
         QVERIFY(chinese.size() > 50);
 
+        // The file dialogs are made anew in each language, so theirs are other objects.
+        const auto programs = [](QMap<QString, QString> texts) {
+            texts.removeIf([](const auto& text) { return text.key().startsWith("Qt "); });
+            return texts;
+        };
         w.Action("EnglishAction")->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         const QMap<QString, QString> english = VisibleTexts(windows);
-        QCOMPARE(english.keys(), chinese.keys());
+        QCOMPARE(programs(english).keys(), programs(chinese).keys());
         for (auto text = english.begin(); text != english.end(); ++text) {
             if (SameInEveryLanguage(text.value())) continue;
             QVERIFY2(!HasChinese(text.value()), qPrintable(text.key() + ": " + text.value()));
@@ -101,11 +108,6 @@ class LanguageTest : public QObject {
 
         w.Action("ChineseAction")->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-        // Qt's own dialogs word a few of their texts differently the second time.
-        const auto programs = [](QMap<QString, QString> texts) {
-            texts.removeIf([](const auto& text) { return text.key().startsWith("Qt "); });
-            return texts;
-        };
         QCOMPARE(programs(VisibleTexts(windows)), programs(chinese));
     }
 
@@ -147,6 +149,56 @@ class LanguageTest : public QObject {
         QVERIFY(HasChinese(okText()));
         UseLanguage(Language::English);
         QVERIFY(!HasChinese(okText()));
+        UseLanguage(Language::Chinese);
+    }
+
+    // In English the clock panels fit their texts and are seen whole in the window's classic
+    // width; back in Chinese the panels have their classic widths again.
+    void theStatusPanelsFitTheirTextsInEveryLanguage() {
+        UseLanguage(Language::Chinese);
+        ShownWindow w;
+        const auto panel = [&w](int i) {
+            return w.form->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i));
+        };
+        w.form->Record().BlackClock = w.form->Record().WhiteClock = 123;
+        w.Action("EnglishAction")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        w.form->Timer1Timer();
+        for (int i : {2, 3}) {
+            const int needed = panel(i)->sizeHint().width();
+            QVERIFY2(needed <= panel(i)->width() &&
+                         panel(i)->x() + needed <= panel(i)->parentWidget()->width(),
+                     qPrintable(panel(i)->text()));
+        }
+        w.Action("ChineseAction")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(panel(3)->geometry(), QRect(350, 0, 200, panel(3)->height()));
+    }
+
+    // Qt's file dialog names its places (the sidebar's "Computer") when it is made: the window
+    // makes its dialogs anew in the new language, each in the folder it was showing.
+    void theFileDialogsPlacesFollowTheLanguage() {
+        UseLanguage(Language::Chinese);
+        ShownWindow w;
+        const auto dialog = [&w] {
+            return w.form->findChild<QFileDialog*>(QStringLiteral("OpenDialog1"));
+        };
+        const auto places = [&dialog] {
+            const QAbstractItemModel* model =
+                dialog()->findChild<QAbstractItemView*>(QStringLiteral("sidebar"))->model();
+            QStringList names;
+            for (int row = 0; row < model->rowCount(); ++row)
+                names << model->index(row, 0).data().toString();
+            return names.join(QLatin1Char('|'));
+        };
+        if (!HasChinese(places())) QSKIP("Qt's Chinese translations are not installed");
+        QTemporaryDir folder;
+        dialog()->setDirectory(folder.path());
+
+        w.Action("EnglishAction")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QVERIFY2(!places().isEmpty() && !HasChinese(places()), qPrintable(places()));
+        QCOMPARE(dialog()->directory(), QDir(folder.path()));
         UseLanguage(Language::Chinese);
     }
 };

@@ -3,6 +3,7 @@
 #include <QHelpEvent>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolTip>
 #include <QtTest>
@@ -26,6 +27,14 @@ bool Marked(const TForm1& form, std::initializer_list<BoardPoint> points) {
         if (qRed(c) < 150 || qGreen(c) > 90 || qBlue(c) > 90) return false;
     }
     return true;
+}
+
+// The width of the tooltip on show, or 0.
+int ShownTipWidth() {
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("qtooltip_label") && window->isVisible())
+            return window->width();
+    return 0;
 }
 
 void Key(ShownWindow& w, Qt::Key key, int times = 1) {
@@ -201,6 +210,11 @@ class PlayAidsTest : public QObject {
         QVERIFY(QToolTip::isVisible());
         QVERIFY(QToolTip::text().contains(QStringLiteral("防守方只堵不攻")));
         QVERIFY(QToolTip::text().contains(QStringLiteral("最先尝试")));
+        // Its three long paragraphs are wrapped to a readable width, not laid across the menu:
+        // as rich text, which Qt always wraps, where plain text is wrapped only when it is wider
+        // than the screen (the offscreen screen is narrow, a desktop's is not).
+        QVERIFY(Qt::mightBeRichText(QToolTip::text()));
+        QVERIFY(ShownTipWidth() > 0 && ShownTipWidth() <= 640);  // some 80 characters
         hover("ActionHint");  // its tooltip only repeats the caption
         QTRY_VERIFY(!QToolTip::isVisible());
         menu->hide();

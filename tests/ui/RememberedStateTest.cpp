@@ -2,6 +2,7 @@
 // home: its options, the recent games, and the game it closed on.
 #include <QActionGroup>
 #include <QFileDialog>
+#include <QFrame>
 #include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -9,8 +10,8 @@
 #include <QToolBar>
 
 #include "GameSnapshot.h"
-#include "Language.h"
 #include "KeptGameFile.h"
+#include "Language.h"
 #include "Settings.h"
 #include "SettingsTestMain.h"
 
@@ -28,6 +29,10 @@ RememberedOptions Changed(const QString& folder) {
     options.lastFolder = folder;
     options.language = Language::English;
     return options;
+}
+
+bool StartPanelShown(const ShownWindow& w) {
+    return w.form->findChild<QFrame*>(QStringLiteral("Panel3"))->isVisible();
 }
 
 // Closes the window as the person does, which keeps what it keeps.
@@ -126,6 +131,7 @@ class RememberedStateTest : public QObject {
             }
             QCOMPARE(w.form->RecentFiles(), saved.mid(0, 8));
             QVERIFY(w.form->LoadGameFile(saved[5]));  // an opened file comes first, once
+            QVERIFY(StartPanelShown(w));              // as 打开 leaves it
             saved.move(5, 0);
             QCOMPARE(w.form->RecentFiles(), saved.mid(0, 8));
         }
@@ -134,10 +140,12 @@ class RememberedStateTest : public QObject {
         QVERIFY(QFile::remove(saved[2]));
         w.Action("RecentGame3")->trigger();
         QVERIFY(QString::fromStdString(w.messages.back()).contains(QFileInfo(saved[2]).fileName()));
+        QVERIFY(StartPanelShown(w));
         saved.removeAt(2);
         QCOMPARE(w.form->RecentFiles(), saved.mid(0, 7));
         w.Action("RecentGame2")->trigger();
         QCOMPARE(w.messages.back(), std::string("成功读入! 总步数：1"));
+        QVERIFY(!StartPanelShown(w));  // the game chosen is in sight
         w.Action("ClearRecentAction")->trigger();
         QVERIFY(w.form->RecentFiles().isEmpty());
         QVERIFY(
@@ -199,7 +207,9 @@ class RememberedStateTest : public QObject {
             Close(w);
         }
         ShownWindow w(ShownWindow::OpenedAgain);
+        QVERIFY(StartPanelShown(w));
         w.Action("ResumeAction")->trigger();
+        QVERIFY(!StartPanelShown(w));  // the game and the reply to come are in sight
         w.WaitForComputer();
         QVERIFY(GameSnapshot(w) == GameSnapshot(answered));
     }
@@ -212,7 +222,8 @@ class RememberedStateTest : public QObject {
         damaged.close();
         ShownWindow w;
         const GameSnapshot fresh(w);
-        QVERIFY(!w.form->ResumeLastGame());
+        w.Action("ResumeAction")->trigger();
+        QVERIFY(StartPanelShown(w));
         QCOMPARE(QString::fromStdString(w.messages.back()),
                  QStringLiteral("不是棋盘文件！\n文件中的棋步比记录的步数少，文件不完整。"));
         QVERIFY(GameSnapshot(w) == fresh);

@@ -114,9 +114,16 @@ int main(int argc, char* argv[]) {
     for (const auto& move : moves) {
         ClickPoint(form, image, move[0], move[1]);
         WaitForOpponent(form);  // the answer comes from a worker thread
-        for (int tick = 0; tick < 37; ++tick)
-            form.Timer1Timer();
     }
+    // The clocks as a person's game shows them, 3.7 seconds a move for White and the computer's
+    // replies too quick to count, not the real time of this run: the clock is stopped, and a
+    // change of language shows the panels again with these values.
+    form.Timer1Timer();
+    form.findChild<QAction*>(QStringLiteral("Action9"))->trigger();
+    form.Record().BlackClock = 0;
+    form.Record().WhiteClock = 4 * 37;
+    UseLanguage(Language::Chinese);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     MovePointer(form, image, 10, 10);
     QCoreApplication::processEvents();
     if (!form.grab().save(folder.filePath(QStringLiteral("screenshot.png")))) return 1;

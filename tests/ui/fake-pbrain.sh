@@ -6,10 +6,14 @@
 #   crash     dies by a signal            hang       never answers
 #   garbage   answers a sentence          taken      plays the point just played
 #   offboard  plays 15,0                  slow       answers after a second
-# With FAKE_PBRAIN_FAULT=norestart it answers RESTART with UNKNOWN and plays on.
+# With FAKE_PBRAIN_FAULT=norestart it answers RESTART with UNKNOWN and plays on; with
+# FAKE_PBRAIN_FAULT=deaf it starts a helper process of its own (a long sleep) and ignores END.
 set -u
 fault=${FAKE_PBRAIN_FAULT:-}
 fault_at=${FAKE_PBRAIN_FAULT_AT:-1}
+if [[ $fault == deaf ]]; then
+    sleep 600 </dev/null >/dev/null 2>&1 &
+fi
 declare -A taken=()
 moves=0
 last=""
@@ -63,7 +67,7 @@ while IFS= read -r line; do
                 taken[$last]=1
             done
             play ;;
-        END) exit 0 ;;
+        END) [[ $fault == deaf ]] || exit 0 ;;
         *) echo "UNKNOWN $line" ;;
     esac
 done
