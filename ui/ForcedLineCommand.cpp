@@ -62,7 +62,7 @@ void TForm1::CreateLineCommand() {
 
 const ProvedWin* TForm1::ShownProof() const {
     // A hint in panel 0 speaks for the position in place of the computer's last reply.
-    const std::optional<ProvedWin>& proof = TextBeforeHint ? HintProof : ReplyProof;
+    const std::optional<ProvedWin>& proof = Status.hint ? HintProof : ReplyProof;
     return proof && proof->StillOn(*GameBoard) ? &*proof : nullptr;
 }
 

@@ -136,8 +136,8 @@ bool TForm1::CancelComputerMove() {
 }
 
 void TForm1::ShowThinking() {
-    VerdictBeforeThinking = StatusPanels[0]->text();
-    StatusPanels[0]->setText(GameTexts::Thinking());
+    Status.thinking = true;
+    ShowStatusLine();
     setCursor(Qt::BusyCursor);
     ThinkingShown = true;
 }
@@ -147,7 +147,8 @@ void TForm1::EndThinking() {
     SyncHintCommand();
     if (!ThinkingShown) return;
     // The comment of the last answer stands until the next one replaces it.
-    StatusPanels[0]->setText(VerdictBeforeThinking);
+    Status.thinking = false;
+    ShowStatusLine();
     unsetCursor();
     ThinkingShown = false;
 }

@@ -69,9 +69,8 @@ void TForm1::ActionHintExecute() {
 }
 
 void TForm1::HintAnswered(const wuziqi::ComputerAnswer& answer) {
-    TextBeforeHint = StatusPanels[0]->text();
-    // No point is left on a full board: the hint can only say so.
-    StatusPanels[0]->setText(answer.point ? HintVerdictText(answer.verdict) : tr("和棋！"));
+    Status.hint = answer.point ? std::optional(answer.verdict) : std::nullopt;
+    ShowStatusLine();
     HintPoint = answer.point;
     if (HintPoint) UpdatePoint(*HintPoint);
     KeepHintProof(answer);
@@ -84,9 +83,9 @@ void TForm1::ClearHint() {
         SyncHintCommand();
         return;
     }
-    if (!TextBeforeHint) return;
-    StatusPanels[0]->setText(*TextBeforeHint);
-    TextBeforeHint.reset();
+    if (!Status.hint) return;
+    Status.hint.reset();
+    ShowStatusLine();
     if (HintPoint) UpdatePoint(*HintPoint);
     HintPoint.reset();
     KeepHintProof({});  // the hint's forced win, if any, goes with it

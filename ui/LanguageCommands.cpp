@@ -38,12 +38,7 @@ void TForm1::ShowCodeTexts() {
     XPButton1->SetCaption(tr("重新开局游戏"));
     XPButton2->SetCaption(tr("开始游戏"));
     WebBrowser1->setSource(StartPage(CurrentLanguage()));
-    if (ThinkingShown) {
-        VerdictBeforeThinking = StatusNote();
-        StatusPanels[0]->setText(GameTexts::Thinking());
-    } else {
-        StatusPanels[0]->setText(StatusNote());
-    }
+    ShowStatusLine();
     FitStatusPanels();
     // The clock panels stay empty until the clock's first tick.
     if (!StatusPanels[2]->text().isEmpty()) ShowClocks();

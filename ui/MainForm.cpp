@@ -143,14 +143,23 @@ void TForm1::PatternMismatch(int count) {
 void TForm1::ShowVerdict(wuziqi::Verdict verdict) {
     // A choice that was not made leaves the last comment standing.
     if (verdict == wuziqi::Verdict::Unchanged) return;
-    ShownVerdict = verdict;
-    OpponentTitle.clear();
-    StatusPanels[0]->setText(GameTexts::Verdict(verdict));
+    Status.note = verdict;
+    ShowStatusLine();
 }
 
-QString TForm1::StatusNote() const {
-    if (!OpponentTitle.isEmpty()) return OpponentTitle;
-    return ShownVerdict ? GameTexts::Verdict(*ShownVerdict) : QString();
+void TForm1::ShowStatusLine() {
+    QString text;
+    if (Status.thinking) {
+        text = GameTexts::Thinking();
+    } else if (Status.hint) {
+        // No point is left on a full board: the hint can only say so.
+        text = *Status.hint ? HintVerdictText(**Status.hint) : tr("和棋！");
+    } else if (const auto* verdict = std::get_if<wuziqi::Verdict>(&Status.note)) {
+        text = GameTexts::Verdict(*verdict);
+    } else if (const auto* title = std::get_if<QString>(&Status.note)) {
+        text = *title;
+    }
+    StatusPanels[0]->setText(text);
 }
 
 QString TForm1::StatusText(int panel) const {

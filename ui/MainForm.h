@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <variant>
 
 #include "BoardPainter.h"
 #include "BoardScene.h"
@@ -286,13 +287,11 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     EngineLog* EngineLogWindow = nullptr;
     std::optional<MoveRequest> PendingRequest;  // what the opponent was asked and owes
     GamePlayer* Hinter = nullptr;
-    std::optional<QString> TextBeforeHint;  // status panel 0 as it was before the hint
     ComputerPlayer* LineFinder = nullptr;
     std::optional<ProvedWin> ReplyProof;  // the forced win of the computer's last reply
     std::optional<ProvedWin> HintProof;   // the forced win of the hint on show
     QTimer* ThinkingNotice = nullptr;
     bool ThinkingShown = false;
-    QString VerdictBeforeThinking;
     QTimer* Timer1 = nullptr;
     ElapsedTenths ClockTenths;  // what Timer1's ticks give the side to move
     std::array<QLabel*, 5> StatusPanels{};
@@ -313,11 +312,16 @@ class TForm1 : public QMainWindow, public wuziqi::GameReporter {
     std::unique_ptr<QSettings> AppSettings;
     std::unique_ptr<RecentGames> Recent;
     QString LastGameFolder;
-    // What panels 0 and 4 show, kept as values so that a change of language can say it again:
-    // beneath the thinking notice panel 0 says the last verdict, or the title of an engine
-    // opponent.
-    std::optional<wuziqi::Verdict> ShownVerdict;
-    QString OpponentTitle;
-    QString StatusNote() const;
+    // What panel 0 says, as values: it is drawn from them alone (ShowStatusLine), never saved
+    // as text and put back, so a change of language says it all again. Above all the thinking
+    // notice, then a hint on show (its verdict, told to the side that asked; none on a full
+    // board), then the latest of the computer's verdict and an engine opponent's title.
+    struct StatusLine {
+        bool thinking = false;
+        std::optional<std::optional<wuziqi::Verdict>> hint;
+        std::variant<std::monostate, wuziqi::Verdict, QString> note;
+    };
+    StatusLine Status;
+    void ShowStatusLine();
     std::optional<int> ShownMismatch;
 };

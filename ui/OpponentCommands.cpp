@@ -105,12 +105,13 @@ void TForm1::OpponentFailed(const QString& reason) {
 }
 
 void TForm1::ShowOpponentTitle(const QString& title) {
-    OpponentTitle = title;
-    // While the opponent thinks, the panel shows so, and the title follows.
-    if (ThinkingShown)
-        VerdictBeforeThinking = title;
-    else
-        StatusPanels[0]->setText(title);
+    // In place of the last verdict, until the opponent's first answer; none without an engine.
+    if (title.isEmpty()) {
+        Status.note = std::monostate{};
+    } else {
+        Status.note = title;
+    }
+    ShowStatusLine();
     StatusPanels[0]->setToolTip(title);
 }
 

@@ -201,6 +201,33 @@ class LanguageTest : public QObject {
         QCOMPARE(dialog()->directory(), QDir(folder.path()));
         UseLanguage(Language::Chinese);
     }
+
+    // Panel 0 is drawn from values: the verdict under a hint comes back in the language shown
+    // when the hint goes, not in the one it was first said in.
+    void theVerdictUnderAHintComesBackInTheNewLanguage() {
+        UseLanguage(Language::Chinese);
+        ShownWindow w;
+        const auto panel = [&w] { return w.form->StatusText(0); };
+        // Black, the computer, is given an open three, then answers a far stone with its four.
+        w.Action("N12")->trigger();
+        for (auto [x, y] : {std::pair{1, 1}, {9, 8}, {15, 1}, {10, 8}})
+            w.Click(x, y);
+        w.Action("N11")->trigger();
+        w.Click(1, 15);
+        QCOMPARE(panel(), QStringLiteral("我赢了! "));
+        w.Action("ActionHint")->trigger();
+        QTRY_VERIFY(!w.form->HintThinking());
+        QVERIFY(w.form->HintPoint && panel() != QStringLiteral("我赢了! "));
+
+        UseLanguage(Language::English);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QVERIFY(w.form->HintPoint);
+        w.Action("N8")->trigger();  // any other command takes the hint away
+        QCOMPARE(panel(), QStringLiteral("I win! "));
+        UseLanguage(Language::Chinese);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(panel(), QStringLiteral("我赢了! "));
+    }
 };
 
 WUZIQI_SETTINGS_TEST_MAIN(LanguageTest)
