@@ -141,6 +141,7 @@ DecodedKeptGame DecodeKeptGame(std::string_view text) {
             values[f][w] = *number;
         }
     }
+    // A colour, not an empty point or the board's frame.
     if (values[TurnLine - ModeLine][0] < Black) return Refused(KeptGameError::BadLine, TurnLine);
 
     const std::optional<std::string_view> movesLine = lines.Next();
@@ -165,14 +166,17 @@ DecodedKeptGame DecodeKeptGame(std::string_view text) {
         game.moves.push_back({static_cast<std::int8_t>(*x), static_cast<std::int8_t>(*y)});
     }
 
-    game.gameMode = static_cast<std::uint8_t>(values[ModeLine - ModeLine][0]);
-    game.currentColour = static_cast<std::uint8_t>(values[TurnLine - ModeLine][0]);
-    game.historyCursor = static_cast<int>(values[CursorLine - ModeLine][0]);
-    game.blackClock = static_cast<std::int32_t>(values[ClocksLine - ModeLine][0]);
-    game.whiteClock = static_cast<std::int32_t>(values[ClocksLine - ModeLine][1]);
-    game.previousEnabled = values[StepsLine - ModeLine][0] == 1;
-    game.nextEnabled = values[StepsLine - ModeLine][1] == 1;
-    game.computerToMove = values[ReplyLine - ModeLine][0] == 1;
+    const auto value = [&values](Line line, std::size_t word = 0) {
+        return values[static_cast<std::size_t>(line - ModeLine)][word];
+    };
+    game.gameMode = static_cast<std::uint8_t>(value(ModeLine));
+    game.currentColour = static_cast<std::uint8_t>(value(TurnLine));
+    game.historyCursor = static_cast<int>(value(CursorLine));
+    game.blackClock = static_cast<std::int32_t>(value(ClocksLine, 0));
+    game.whiteClock = static_cast<std::int32_t>(value(ClocksLine, 1));
+    game.previousEnabled = value(StepsLine, 0) == 1;
+    game.nextEnabled = value(StepsLine, 1) == 1;
+    game.computerToMove = value(ReplyLine) == 1;
     if (const KeptGameError error = CheckState(game); error != KeptGameError::None)
         return Refused(error);
     DecodedKeptGame decoded;
