@@ -1,0 +1,35 @@
+#include "LevelReply.h"
+
+#include <utility>
+
+#include "GameBoard.h"
+
+namespace wuziqi {
+
+std::optional<PlayLevel> ParsePlayLevel(std::string_view text) {
+    if (text == "beginner") return PlayLevel::Beginner;
+    if (text == "standard") return PlayLevel::Standard;
+    if (text == "master") return PlayLevel::Master;
+    return std::nullopt;
+}
+
+MasterAnswer LevelReply(PlayLevel level, TGameBoard& board, std::uint8_t colour, BoardPoint last,
+                        MasterPlayer& master, const SearchLimits& limits, std::stop_token stop) {
+    switch (level) {
+        case PlayLevel::Standard: {
+            ComputerAnswer reply = ComputerReply(board, colour, last, SearchDepth, std::move(stop));
+            MasterAnswer answer;
+            answer.point = reply.point;
+            answer.verdict = reply.verdict;
+            answer.line = std::move(reply.line);
+            return answer;
+        }
+        case PlayLevel::Master: return master.Reply(board, colour, limits, std::move(stop));
+        case PlayLevel::Beginner: break;
+    }
+    MasterAnswer none;
+    none.verdict = Verdict::Unchanged;
+    return none;
+}
+
+}  // namespace wuziqi

@@ -1,0 +1,168 @@
+#include "SearchBoard.h"
+
+namespace wuziqi::search {
+
+namespace {
+
+struct Zobrist {
+    std::array<std::array<std::uint64_t, SearchBoard::Cells>, 3> keys{};
+    Zobrist() {
+        std::uint64_t state = 0x5EED5EED12345678ULL;
+        for (auto& colour : keys)
+            for (auto& key : colour) {
+                // splitmix64
+                state += 0x9E3779B97F4A7C15ULL;
+                std::uint64_t z = state;
+                z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+                z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+                key = z ^ (z >> 31);
+            }
+    }
+};
+
+const Zobrist& ZobristTable() {
+    static const Zobrist table;
+    return table;
+}
+
+std::array<int, 225> MakePoints() {
+    std::array<int, 225> points{};
+    int n = 0;
+    for (int x = 1; x <= 15; ++x)
+        for (int y = 1; y <= 15; ++y)
+            points[n++] = SearchBoard::Index(x, y);
+    return points;
+}
+
+}  // namespace
+
+std::uint64_t ZobristKey(int colour, int index) {
+    return ZobristTable().keys[colour - 1][index];
+}
+
+const std::array<int, 225>& SearchBoard::Points() {
+    static const std::array<int, 225> points = MakePoints();
+    return points;
+}
+
+SearchBoard::SearchBoard() : tables_(Patterns()) {
+    ZobristTable();
+    stone_.fill(OffBoard);
+    for (const int p : Points())
+        stone_[p] = 0;
+    // The frame reads as blocked in every line that reaches it.
+    for (const int p : Points())
+        for (int d = 0; d < 4; ++d)
+            for (int k = -4; k <= 4; ++k)
+                if (k != 0 && stone_[p + k * Step[d]] == OffBoard)
+                    key_[p][d] |= static_cast<LineKey>(OffBoard << KeyShift(k));
+    for (const int p : Points()) {
+        ReadPoint(p);
+        Enter(0, p);
+        Enter(1, p);
+    }
+    history_.reserve(225);
+}
+
+void SearchBoard::Retire(int side, int index) {
+    --count_[side][shape_[side][index]];
+    total_[side] -= score_[side][index];
+}
+
+void SearchBoard::Enter(int side, int index) {
+    const ShapeInfo info = tables_.shape[word_[side][index]];
+    shape_[side][index] = info.shape;
+    score_[side][index] = info.score;
+    ++count_[side][info.shape];
+    total_[side] += info.score;
+}
+
+void SearchBoard::ReadPoint(int index) {
+    for (int side = 0; side < 2; ++side) {
+        PatternWord word = 0;
+        for (int d = 0; d < 4; ++d)
+            word |= static_cast<PatternWord>(tables_.line[side][key_[index][d]] << (4 * d));
+        word_[side][index] = word;
+    }
+}
+
+void SearchBoard::UpdateDirection(int index, int direction) {
+    const LineKey key = key_[index][direction];
+    const int shift = 4 * direction;
+    for (int side = 0; side < 2; ++side) {
+        const PatternWord old = word_[side][index];
+        const auto word =
+            static_cast<PatternWord>((old & ~(0xF << shift)) | (tables_.line[side][key] << shift));
+        if (word == old) continue;
+        Retire(side, index);
+        word_[side][index] = word;
+        Enter(side, index);
+    }
+}
+
+void SearchBoard::SetKeys(int index, std::uint8_t code) {
+    for (int d = 0; d < 4; ++d) {
+        const int step = Step[d];
+        for (int k = -4; k <= 4; ++k) {
+            if (k == 0) continue;
+            const int q = index + k * step;
+            LineKey& key = key_[q][d];
+            const int shift = KeyShift(-k);
+            key = static_cast<LineKey>((key & ~(3 << shift)) | (code << shift));
+            if (stone_[q] == 0) UpdateDirection(q, d);
+        }
+    }
+}
+
+void SearchBoard::Make(int index, int colour) {
+    stone_[index] = static_cast<std::uint8_t>(colour);
+    hash_ ^= ZobristKey(colour, index);
+    Retire(0, index);
+    Retire(1, index);
+    SetKeys(index, static_cast<std::uint8_t>(colour));
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx)
+            ++near_[index + dx + dy * Stride];
+    history_.push_back(index);
+}
+
+void SearchBoard::Unmake() {
+    const int index = history_.back();
+    history_.pop_back();
+    const int colour = stone_[index];
+    stone_[index] = 0;
+    hash_ ^= ZobristKey(colour, index);
+    SetKeys(index, 0);
+    ReadPoint(index);
+    Enter(0, index);
+    Enter(1, index);
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx)
+            --near_[index + dx + dy * Stride];
+}
+
+void SearchBoard::PlaceDead(int index) {
+    stone_[index] = OffBoard;
+    hash_ ^= ZobristKey(3, index);
+    Retire(0, index);
+    Retire(1, index);
+    SetKeys(index, OffBoard);
+}
+
+int SearchBoard::FindShape(int colour, Shape shape) const {
+    if (count_[colour - 1][shape] == 0) return -1;
+    for (const int p : Points())
+        if (stone_[p] == 0 && shape_[colour - 1][p] == shape) return p;
+    return -1;
+}
+
+int SearchBoard::FivePointAfter(int index, int colour) const {
+    for (int d = 0; d < 4; ++d)
+        for (int k = -4; k <= 4; ++k) {
+            const int q = index + k * Step[d];
+            if (k != 0 && stone_[q] == 0 && shape_[colour - 1][q] == ShapeFive) return q;
+        }
+    return -1;
+}
+
+}  // namespace wuziqi::search

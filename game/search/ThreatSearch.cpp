@@ -1,0 +1,188 @@
+#include "ThreatSearch.h"
+
+#include "MoveList.h"
+
+namespace wuziqi::search {
+
+namespace {
+
+int Other(int colour) {
+    return 3 - colour;
+}
+
+}  // namespace
+
+void ThreatSearch::Begin() {
+    gaveUp_ = false;
+    limit_ = budget_ ? control_.Nodes() + budget_ : 0;
+}
+
+bool ThreatSearch::Tick() {
+    if (control_.Tick() || (limit_ && control_.Nodes() >= limit_)) gaveUp_ = true;
+    return gaveUp_;
+}
+
+bool ThreatSearch::FindVcf(int attacker, int maxAttackerMoves, std::vector<int>* line) {
+    Begin();
+    std::vector<int> found;
+    const bool win = Vcf(attacker, maxAttackerMoves, found);
+    if (win && line) *line = found;
+    return win;
+}
+
+bool ThreatSearch::FindVct(int attacker, int maxAttackerMoves, std::vector<int>* line) {
+    Begin();
+    std::vector<int> found;
+    const bool win = VctAttack(attacker, maxAttackerMoves, found);
+    if (win && line) *line = found;
+    return win;
+}
+
+void ThreatSearch::FinishFlex4(int attacker, int point, std::vector<int>& line) {
+    line.push_back(point);
+    board_.Make(point, attacker);
+    const int block = board_.FindShape(attacker, ShapeFive);
+    board_.Make(block, Other(attacker));
+    line.push_back(block);
+    line.push_back(board_.FindShape(attacker, ShapeFive));
+    board_.Unmake();
+    board_.Unmake();
+}
+
+bool ThreatSearch::Vcf(int attacker, int depth, std::vector<int>& line) {
+    const int defender = Other(attacker);
+    if (board_.ShapeCount(attacker, ShapeFive)) {
+        line.push_back(board_.FindShape(attacker, ShapeFive));
+        return true;
+    }
+    if (depth <= 0 || Tick()) return false;
+    MoveList moves;
+    const int defenderFives = board_.ShapeCount(defender, ShapeFive);
+    if (defenderFives >= 2) return false;
+    if (defenderFives == 1) {
+        // The defender's four must be blocked, and the block must go on with a four.
+        const int block = board_.FindShape(defender, ShapeFive);
+        if (!IsFour(board_.ShapeAt(attacker, block))) return false;
+        moves.Add(block, 0);
+    } else {
+        if (board_.ShapeCount(attacker, ShapeFlex4)) {
+            FinishFlex4(attacker, board_.FindShape(attacker, ShapeFlex4), line);
+            return true;
+        }
+        if (board_.ShapeCount(attacker, ShapeBlock4) + board_.ShapeCount(attacker, ShapeFour3) == 0)
+            return false;
+        for (const int p : SearchBoard::Points())
+            if (board_.IsEmpty(p) && IsFour(board_.ShapeAt(attacker, p)))
+                moves.Add(p, board_.ScoreAt(attacker, p));
+        moves.SortByKey();
+    }
+    for (const auto& [move, key] : moves) {
+        board_.Make(move, attacker);
+        // A four leaves one five-point, which the defender must take.
+        const int block = board_.FindShape(attacker, ShapeFive);
+        bool win = false;
+        std::vector<int> rest;
+        if (board_.ShapeCount(attacker, ShapeFive) >= 2) {
+            rest = {block, -1};
+            win = true;
+            board_.Make(block, defender);
+            rest[1] = board_.FindShape(attacker, ShapeFive);
+            board_.Unmake();
+        } else if (block >= 0) {
+            board_.Make(block, defender);
+            rest.push_back(block);
+            win = Vcf(attacker, depth - 1, rest);
+            board_.Unmake();
+        }
+        board_.Unmake();
+        if (win) {
+            line.push_back(move);
+            line.insert(line.end(), rest.begin(), rest.end());
+            return true;
+        }
+        if (gaveUp_) return false;
+    }
+    return false;
+}
+
+bool ThreatSearch::VctAttack(int attacker, int depth, std::vector<int>& line) {
+    const int defender = Other(attacker);
+    if (board_.ShapeCount(attacker, ShapeFive)) {
+        line.push_back(board_.FindShape(attacker, ShapeFive));
+        return true;
+    }
+    if (depth <= 0 || Tick()) return false;
+    MoveList moves;
+    const int defenderFives = board_.ShapeCount(defender, ShapeFive);
+    if (defenderFives >= 2) return false;
+    if (defenderFives == 1) {
+        moves.Add(board_.FindShape(defender, ShapeFive), 0);
+    } else {
+        if (board_.ShapeCount(attacker, ShapeFlex4)) {
+            FinishFlex4(attacker, board_.FindShape(attacker, ShapeFlex4), line);
+            return true;
+        }
+        // Fours first: they are cheap to answer and often win outright.
+        for (const int p : SearchBoard::Points()) {
+            if (!board_.IsNear(p)) continue;
+            const Shape shape = board_.ShapeAt(attacker, p);
+            if (IsThreeOrFour(shape))
+                moves.Add(p, board_.ScoreAt(attacker, p) + (IsFour(shape) ? 100000 : 0) +
+                                 board_.ScoreAt(defender, p) / 4);
+        }
+        moves.SortByKey();
+    }
+    for (const auto& [move, key] : moves) {
+        board_.Make(move, attacker);
+        std::vector<int> rest;
+        const bool win = VctDefend(attacker, depth - 1, rest);
+        board_.Unmake();
+        if (win) {
+            line.push_back(move);
+            line.insert(line.end(), rest.begin(), rest.end());
+            return true;
+        }
+        if (gaveUp_) return false;
+    }
+    return false;
+}
+
+bool ThreatSearch::VctDefend(int attacker, int depth, std::vector<int>& line) {
+    const int defender = Other(attacker);
+    MoveList answers;
+    const int fives = board_.ShapeCount(attacker, ShapeFive);
+    if (fives >= 2) {
+        const int block = board_.FindShape(attacker, ShapeFive);
+        line.push_back(block);
+        board_.Make(block, defender);
+        line.push_back(board_.FindShape(attacker, ShapeFive));
+        board_.Unmake();
+        return true;
+    }
+    if (fives == 1) {
+        answers.Add(board_.FindShape(attacker, ShapeFive), 0);
+    } else if (board_.ShapeCount(attacker, ShapeFlex4)) {
+        // Every point of the attacker's fours-to-be, and every four of the defender's own.
+        for (const int p : SearchBoard::Points()) {
+            if (!board_.IsEmpty(p)) continue;
+            if (IsFour(board_.ShapeAt(attacker, p)) || IsFour(board_.ShapeAt(defender, p)))
+                answers.Add(p, board_.ScoreAt(attacker, p) + board_.ScoreAt(defender, p));
+        }
+        answers.SortByKey();
+    } else {
+        return false;  // no threat: the defender is free
+    }
+    std::vector<int> longest;
+    for (const auto& [answer, key] : answers) {
+        board_.Make(answer, defender);
+        std::vector<int> rest{answer};
+        const bool win = VctAttack(attacker, depth, rest);
+        board_.Unmake();
+        if (!win) return false;
+        if (rest.size() > longest.size()) longest = std::move(rest);
+    }
+    line.insert(line.end(), longest.begin(), longest.end());
+    return true;
+}
+
+}  // namespace wuziqi::search
