@@ -59,11 +59,15 @@ void PvSearch::QuietMoves(int side, MoveList& moves) const {
 
 void PvSearch::DefenceMoves(int side, MoveList& moves) const {
     const int opponent = Other(side);
-    for (const int p : SearchBoard::Points()) {
-        if (!board_.IsEmpty(p)) continue;
-        if (IsFour(board_.ShapeAt(opponent, p)) || IsFour(board_.ShapeAt(side, p)))
-            moves.Add(p, board_.ScoreAt(side, p) + board_.ScoreAt(opponent, p));
-    }
+    const auto key = [&](int p) { return board_.ScoreAt(side, p) + board_.ScoreAt(opponent, p); };
+    moves.AddThreats(
+        board_, opponent, [&](int p) { return IsFour(board_.ShapeAt(opponent, p)); }, key);
+    moves.AddThreats(
+        board_, side,
+        [&](int p) {
+            return IsFour(board_.ShapeAt(side, p)) && !IsFour(board_.ShapeAt(opponent, p));
+        },
+        key);
 }
 
 void PvSearch::Order(int side, MoveList& moves, int ttMove) const {

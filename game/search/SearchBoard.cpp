@@ -65,7 +65,15 @@ SearchBoard::SearchBoard() : tables_(Patterns()) {
 }
 
 void SearchBoard::Retire(int side, int index) {
-    --count_[side][shape_[side][index]];
+    const Shape shape = shape_[side][index];
+    if (IsThreeOrFour(shape)) {
+        // The last point of the list takes the leaving point's place.
+        const int slot = threatSlot_[side][index];
+        const int last = threats_[side][--threatCount_[side]];
+        threats_[side][slot] = static_cast<std::int16_t>(last);
+        threatSlot_[side][last] = static_cast<std::int16_t>(slot);
+    }
+    --count_[side][shape];
     total_[side] -= score_[side][index];
 }
 
@@ -73,6 +81,10 @@ void SearchBoard::Enter(int side, int index) {
     const ShapeInfo info = tables_.shape[word_[side][index]];
     shape_[side][index] = info.shape;
     score_[side][index] = info.score;
+    if (IsThreeOrFour(info.shape)) {
+        threatSlot_[side][index] = static_cast<std::int16_t>(threatCount_[side]);
+        threats_[side][threatCount_[side]++] = static_cast<std::int16_t>(index);
+    }
     ++count_[side][info.shape];
     total_[side] += info.score;
 }
@@ -151,8 +163,8 @@ void SearchBoard::PlaceDead(int index) {
 
 int SearchBoard::FindShape(int colour, Shape shape) const {
     if (count_[colour - 1][shape] == 0) return -1;
-    for (const int p : Points())
-        if (stone_[p] == 0 && shape_[colour - 1][p] == shape) return p;
+    for (const std::int16_t* p = ThreatBegin(colour); p != ThreatEnd(colour); ++p)
+        if (shape_[colour - 1][*p] == shape) return *p;
     return -1;
 }
 

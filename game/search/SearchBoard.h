@@ -56,7 +56,12 @@ class SearchBoard {
     // A stone that blocks both colours for good (a finished line in a continuous game).
     void PlaceDead(int index);
 
-    // The first empty point (in scan order) where the colour has the shape, or -1.
+    // The empty points where the colour has an open three or better, in no particular order.
+    const std::int16_t* ThreatBegin(int colour) const { return threats_[colour - 1].data(); }
+    const std::int16_t* ThreatEnd(int colour) const {
+        return threats_[colour - 1].data() + threatCount_[colour - 1];
+    }
+    // An empty point where the colour has the shape (an open three or better), or -1.
     int FindShape(int colour, Shape shape) const;
     // The empty point where the colour's last four (the stone at `index`) would make five.
     int FivePointAfter(int index, int colour) const;
@@ -77,6 +82,10 @@ class SearchBoard {
     std::array<std::array<std::int16_t, Cells>, 2> score_{};
     std::array<std::array<int, ShapeFive + 1>, 2> count_{};
     std::array<int, 2> total_{};
+    // The points of each colour's threats, with each point's place in its list.
+    std::array<std::array<std::int16_t, 225>, 2> threats_{};
+    std::array<std::array<std::int16_t, Cells>, 2> threatSlot_{};
+    std::array<int, 2> threatCount_{};
     std::uint64_t hash_ = 0;
     std::vector<int> history_;
 };

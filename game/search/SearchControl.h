@@ -8,7 +8,7 @@
 namespace wuziqi::search {
 
 // The node count and the reasons to stop shared by every search of one reply: a node limit,
-// a deadline and the caller's stop request. The clock and the token are read every 1024
+// a deadline and the caller's stop request. The clock and the token are read every 256
 // nodes, so that counting stays cheap and stopping stays prompt.
 class SearchControl {
   public:
@@ -27,7 +27,7 @@ class SearchControl {
 
     // Counts a node; true once the search must stop.
     bool Tick() {
-        if ((++nodes_ & 1023) == 0) Check();
+        if ((++nodes_ & 255) == 0) Check();
         return stopped_;
     }
     bool Stopped() const { return stopped_; }

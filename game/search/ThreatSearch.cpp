@@ -55,7 +55,7 @@ bool ThreatSearch::Vcf(int attacker, int depth, std::vector<int>& line) {
         line.push_back(board_.FindShape(attacker, ShapeFive));
         return true;
     }
-    if (depth <= 0 || Tick()) return false;
+    if (depth <= 0 || gaveUp_) return false;
     MoveList moves;
     const int defenderFives = board_.ShapeCount(defender, ShapeFive);
     if (defenderFives >= 2) return false;
@@ -71,12 +71,13 @@ bool ThreatSearch::Vcf(int attacker, int depth, std::vector<int>& line) {
         }
         if (board_.ShapeCount(attacker, ShapeBlock4) + board_.ShapeCount(attacker, ShapeFour3) == 0)
             return false;
-        for (const int p : SearchBoard::Points())
-            if (board_.IsEmpty(p) && IsFour(board_.ShapeAt(attacker, p)))
-                moves.Add(p, board_.ScoreAt(attacker, p));
+        moves.AddThreats(
+            board_, attacker, [&](int p) { return IsFour(board_.ShapeAt(attacker, p)); },
+            [&](int p) { return board_.ScoreAt(attacker, p); });
         moves.SortByKey();
     }
     for (const auto& [move, key] : moves) {
+        if (Tick()) return false;
         board_.Make(move, attacker);
         // A four leaves one five-point, which the defender must take.
         const int block = board_.FindShape(attacker, ShapeFive);
@@ -111,7 +112,7 @@ bool ThreatSearch::VctAttack(int attacker, int depth, std::vector<int>& line) {
         line.push_back(board_.FindShape(attacker, ShapeFive));
         return true;
     }
-    if (depth <= 0 || Tick()) return false;
+    if (depth <= 0 || gaveUp_) return false;
     MoveList moves;
     const int defenderFives = board_.ShapeCount(defender, ShapeFive);
     if (defenderFives >= 2) return false;
@@ -123,16 +124,17 @@ bool ThreatSearch::VctAttack(int attacker, int depth, std::vector<int>& line) {
             return true;
         }
         // Fours first: they are cheap to answer and often win outright.
-        for (const int p : SearchBoard::Points()) {
-            if (!board_.IsNear(p)) continue;
-            const Shape shape = board_.ShapeAt(attacker, p);
-            if (IsThreeOrFour(shape))
-                moves.Add(p, board_.ScoreAt(attacker, p) + (IsFour(shape) ? 100000 : 0) +
-                                 board_.ScoreAt(defender, p) / 4);
-        }
+        moves.AddThreats(
+            board_, attacker, [](int) { return true; },
+            [&](int p) {
+                return board_.ScoreAt(attacker, p) +
+                       (IsFour(board_.ShapeAt(attacker, p)) ? 100000 : 0) +
+                       board_.ScoreAt(defender, p) / 4;
+            });
         moves.SortByKey();
     }
     for (const auto& [move, key] : moves) {
+        if (Tick()) return false;
         board_.Make(move, attacker);
         std::vector<int> rest;
         const bool win = VctDefend(attacker, depth - 1, rest);
@@ -163,24 +165,36 @@ bool ThreatSearch::VctDefend(int attacker, int depth, std::vector<int>& line) {
         answers.Add(board_.FindShape(attacker, ShapeFive), 0);
     } else if (board_.ShapeCount(attacker, ShapeFlex4)) {
         // Every point of the attacker's fours-to-be, and every four of the defender's own.
-        for (const int p : SearchBoard::Points()) {
-            if (!board_.IsEmpty(p)) continue;
-            if (IsFour(board_.ShapeAt(attacker, p)) || IsFour(board_.ShapeAt(defender, p)))
-                answers.Add(p, board_.ScoreAt(attacker, p) + board_.ScoreAt(defender, p));
-        }
+        const auto key = [&](int p) {
+            return board_.ScoreAt(attacker, p) + board_.ScoreAt(defender, p);
+        };
+        answers.AddThreats(
+            board_, attacker, [&](int p) { return IsFour(board_.ShapeAt(attacker, p)); }, key);
+        answers.AddThreats(
+            board_, defender,
+            [&](int p) {
+                return IsFour(board_.ShapeAt(defender, p)) && !IsFour(board_.ShapeAt(attacker, p));
+            },
+            key);
         answers.SortByKey();
     } else {
         return false;  // no threat: the defender is free
     }
     std::vector<int> longest;
+    int longestAnswer = -1;
     for (const auto& [answer, key] : answers) {
+        if (Tick()) return false;
         board_.Make(answer, defender);
-        std::vector<int> rest{answer};
+        std::vector<int> rest;
         const bool win = VctAttack(attacker, depth, rest);
         board_.Unmake();
         if (!win) return false;
-        if (rest.size() > longest.size()) longest = std::move(rest);
+        if (longestAnswer < 0 || rest.size() > longest.size()) {
+            longest = std::move(rest);
+            longestAnswer = answer;
+        }
     }
+    line.push_back(longestAnswer);
     line.insert(line.end(), longest.begin(), longest.end());
     return true;
 }

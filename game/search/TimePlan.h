@@ -8,7 +8,7 @@ namespace wuziqi::search {
 
 // How long one reply may think, from the turn limit and the time left in the game. A margin
 // is kept for the answer to travel and for the stop to be noticed (the clock is read every
-// 1024 nodes); with no turn limit (0: "as fast as possible") a short fixed time is used.
+// 256 nodes); with no turn limit (0: "as fast as possible") a short fixed time is used.
 struct TimePlan {
     std::chrono::milliseconds hard;  // never thought past
     std::chrono::milliseconds soft;  // no new iteration begins after this
