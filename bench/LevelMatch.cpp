@@ -1,7 +1,7 @@
 // level_match: two levels of the computer play each other in-process from seeded openings,
 // each opening with both colours, and the score is given with its Elo difference:
 //   level_match [--a master] [--b standard] [--games 200] [--ms 1000] [--seed 1]
-//               [--stones 3] [--nodes N] [--quiet]
+//               [--stones 3] [--nodes N] [--quiet] [--moves]
 // --ms is the master's time per move, --nodes an optional node limit per master move.
 #include <algorithm>
 #include <chrono>
@@ -34,6 +34,7 @@ struct Options {
     int stones = 3;
     std::uint64_t nodes = 0;
     bool quiet = false;
+    bool moves = false;  // print every game's moves, with the verdicts that claim a forced win
 };
 
 struct Opening {
@@ -81,7 +82,9 @@ Outcome PlayGame(const Opening& opening, Player& black, Player& white, const Opt
     std::uint8_t colour = Black;
     BoardPoint last{0, 0};
     int stones = 0;
+    if (options.moves) std::printf("opening");
     for (const BoardPoint& p : opening.stones) {
+        if (options.moves) std::printf(" %d,%d,%d", p.x, p.y, colour);
         board.Place(p.x, p.y, static_cast<CellState>(colour));
         last = p;
         colour = Opponent(colour);
@@ -104,6 +107,11 @@ Outcome PlayGame(const Opening& opening, Player& black, Player& white, const Opt
             ++figures.moves;
             figures.longestMs = std::max(figures.longestMs, ms);
         }
+        if (options.moves && answer.point)
+            std::printf(" %d,%d,%d%s", answer.point->x, answer.point->y, colour,
+                        answer.verdict == Verdict::IWin     ? "(IWin)"
+                        : answer.verdict == Verdict::YouWin ? "(YouWin)"
+                                                            : "");
         if (!answer.point || board.GetCell(answer.point->x, answer.point->y) != Empty) {
             std::fprintf(stderr, "no legal move from the %s player\n",
                          colour == Black ? "black" : "white");
@@ -111,8 +119,10 @@ Outcome PlayGame(const Opening& opening, Player& black, Player& white, const Opt
         }
         double score = 0;
         const BoardPoint p = *answer.point;
-        if (board.WinTest(p.x, p.y, score, colour))
+        if (board.WinTest(p.x, p.y, score, colour)) {
+            if (options.moves) std::printf("\n");
             return colour == Black ? Outcome::BlackWins : Outcome::WhiteWins;
+        }
         board.Place(p.x, p.y, static_cast<CellState>(colour));
         last = p;
         colour = Opponent(colour);
@@ -138,7 +148,7 @@ double Elo(double score) {
 int Usage() {
     std::fputs(
         "usage: level_match [--a LEVEL] [--b LEVEL] [--games N] [--ms MS] [--seed S]\n"
-        "                   [--stones K] [--nodes N] [--quiet]\n"
+        "                   [--stones K] [--nodes N] [--quiet] [--moves]\n"
         "       LEVEL is standard or master\n",
         stderr);
     return 2;
@@ -153,6 +163,8 @@ int main(int argc, char** argv) {
         const bool hasValue = i + 1 < argc;
         if (arg == "--quiet") {
             options.quiet = true;
+        } else if (arg == "--moves") {
+            options.moves = true;
         } else if (!hasValue) {
             return Usage();
         } else if (arg == "--a" || arg == "--b") {

@@ -26,7 +26,6 @@ constexpr int RootVctMoves = 12;
 // Each root move is checked for a forced win it allows the opponent.
 constexpr int RefuteVcfMoves = 20;
 constexpr std::uint64_t RefuteVcfNodes = 20000;
-constexpr int RefuteVctMoves = 8;
 // Rough nodes per millisecond, to turn a share of the time into a node budget.
 constexpr std::uint64_t NodesPerMs = 400;
 // The root searches at most this many moves, best first.
@@ -147,25 +146,46 @@ MasterAnswer MasterPlayer::Reply(const TGameBoard& game, std::uint8_t colour,
     else if (candidates.size > RootWidth)
         complete = false;
 
-    // Every move that lets the opponent force a win is dropped.
+    // Every move that lets the opponent force a win is dropped. A stone of ours never helps the
+    // opponent: when it has no forced win even if we passed, no move gives it one.
     std::vector<int> moves;
-    const std::uint64_t refuteVctNodes =
-        std::max<std::uint64_t>(200, NodesPerMs * plan.hard.count() / 4 / candidates.size);
-    for (const auto& [move, key] : candidates) {
-        board.Make(move, side);
-        threats.SetBudget(RefuteVcfNodes);
-        bool loses = threats.FindVcf(opponent, RefuteVcfMoves);
-        if (!loses && !control.Stopped()) {
-            threats.SetBudget(refuteVctNodes);
-            loses = threats.FindVct(opponent, RefuteVctMoves);
+    std::vector<int> threat;
+    threats.SetBudget(RefuteVcfNodes);
+    bool threatened = threats.FindVcf(opponent, RefuteVcfMoves, &threat);
+    bool unsure = threats.GaveUp();
+    if (!threatened && !control.Stopped()) {
+        threats.SetBudget(NodesPerMs * static_cast<std::uint64_t>(plan.hard.count()) / 6);
+        threatened = threats.FindVct(opponent, RootVctMoves, &threat);
+        unsure = unsure || threats.GaveUp();
+    }
+    if (!threatened && !unsure) {
+        for (const auto& [move, key] : candidates)
+            moves.push_back(move);
+    } else {
+        // The points of the opponent's line are the likeliest answers: they go first.
+        for (int i = 0; i < candidates.size; ++i)
+            for (std::size_t j = 0; j < threat.size(); j += 2)
+                if (candidates.entries[i].point == threat[j]) candidates.entries[i].key += 1 << 24;
+        candidates.SortByKey();
+        const std::uint64_t refuteVctNodes = std::max<std::uint64_t>(
+            300, NodesPerMs * static_cast<std::uint64_t>(plan.hard.count()) / 3 /
+                     static_cast<std::uint64_t>(candidates.size));
+        for (const auto& [move, key] : candidates) {
+            board.Make(move, side);
+            threats.SetBudget(RefuteVcfNodes);
+            bool loses = threats.FindVcf(opponent, RefuteVcfMoves);
+            if (!loses && !control.Stopped()) {
+                threats.SetBudget(refuteVctNodes);
+                loses = threats.FindVct(opponent, RootVctMoves);
+            }
+            board.Unmake();
+            if (control.Stopped()) {
+                complete = false;
+                moves.push_back(move);  // not disproved
+                continue;
+            }
+            if (!loses) moves.push_back(move);
         }
-        board.Unmake();
-        if (control.Stopped()) {
-            complete = false;
-            moves.push_back(move);  // not disproved
-            continue;
-        }
-        if (!loses) moves.push_back(move);
     }
     if (moves.empty()) {
         // Every move loses; the one that looked best still makes the opponent find the win.

@@ -10,7 +10,32 @@ int Other(int colour) {
     return 3 - colour;
 }
 
+constexpr std::size_t KnownEntries = std::size_t{1} << 16;
+constexpr std::uint64_t WhiteAttacks = 0x6A09E667F3BCC909ULL;
+constexpr std::uint64_t ByThrees = 0xBB67AE8584CAA73BULL;
+
 }  // namespace
+
+ThreatSearch::ThreatSearch(SearchBoard& board, SearchControl& control)
+    : board_(board), control_(control), known_(KnownEntries) {}
+
+std::uint64_t ThreatSearch::KnownKey(int attacker, bool vct) const {
+    return board_.Hash() ^ (attacker == 2 ? WhiteAttacks : 0) ^ (vct ? ByThrees : 0);
+}
+
+int ThreatSearch::Recall(std::uint64_t key, int depth) const {
+    const Known& known = known_[key & (KnownEntries - 1)];
+    if (known.depth < 0 || known.check != static_cast<std::uint32_t>(key >> 32)) return -1;
+    if (known.win && depth >= known.depth && !wantLine_) return 1;
+    if (!known.win && depth <= known.depth) return 0;
+    return -1;
+}
+
+void ThreatSearch::Remember(std::uint64_t key, int depth, bool win) {
+    if (gaveUp_) return;
+    Known& known = known_[key & (KnownEntries - 1)];
+    known = {static_cast<std::uint32_t>(key >> 32), static_cast<std::int8_t>(depth), win};
+}
 
 void ThreatSearch::Begin() {
     gaveUp_ = false;
@@ -24,6 +49,7 @@ bool ThreatSearch::Tick() {
 
 bool ThreatSearch::FindVcf(int attacker, int maxAttackerMoves, std::vector<int>* line) {
     Begin();
+    wantLine_ = line != nullptr;
     std::vector<int> found;
     const bool win = Vcf(attacker, maxAttackerMoves, found);
     if (win && line) *line = found;
@@ -32,10 +58,17 @@ bool ThreatSearch::FindVcf(int attacker, int maxAttackerMoves, std::vector<int>*
 
 bool ThreatSearch::FindVct(int attacker, int maxAttackerMoves, std::vector<int>* line) {
     Begin();
-    std::vector<int> found;
-    const bool win = VctAttack(attacker, maxAttackerMoves, found);
-    if (win && line) *line = found;
-    return win;
+    wantLine_ = line != nullptr;
+    // Deeper step by step: short wins are found first, and each failure is remembered for the
+    // next, deeper try.
+    for (int depth = 1; depth <= maxAttackerMoves && !gaveUp_; ++depth) {
+        std::vector<int> found;
+        if (VctAttack(attacker, depth, found)) {
+            if (line) *line = found;
+            return true;
+        }
+    }
+    return false;
 }
 
 void ThreatSearch::FinishFlex4(int attacker, int point, std::vector<int>& line) {
@@ -56,6 +89,15 @@ bool ThreatSearch::Vcf(int attacker, int depth, std::vector<int>& line) {
         return true;
     }
     if (depth <= 0 || gaveUp_) return false;
+    const std::uint64_t key = KnownKey(attacker, false);
+    const int known = Recall(key, depth);
+    if (known >= 0) return known == 1;
+    const bool win = VcfMoves(attacker, defender, depth, line);
+    Remember(key, depth, win);
+    return win;
+}
+
+bool ThreatSearch::VcfMoves(int attacker, int defender, int depth, std::vector<int>& line) {
     MoveList moves;
     const int defenderFives = board_.ShapeCount(defender, ShapeFive);
     if (defenderFives >= 2) return false;
@@ -113,6 +155,15 @@ bool ThreatSearch::VctAttack(int attacker, int depth, std::vector<int>& line) {
         return true;
     }
     if (depth <= 0 || gaveUp_) return false;
+    const std::uint64_t key = KnownKey(attacker, true);
+    const int known = Recall(key, depth);
+    if (known >= 0) return known == 1;
+    const bool win = VctMoves(attacker, defender, depth, line);
+    Remember(key, depth, win);
+    return win;
+}
+
+bool ThreatSearch::VctMoves(int attacker, int defender, int depth, std::vector<int>& line) {
     MoveList moves;
     const int defenderFives = board_.ShapeCount(defender, ShapeFive);
     if (defenderFives >= 2) return false;
