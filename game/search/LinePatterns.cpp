@@ -137,6 +137,9 @@ std::unique_ptr<PatternTables> Build() {
             tables->line[colour - 1][key] = classifier.Classify(line);
         }
     }
+    for (int key = 0; key < (1 << 16); ++key)
+        tables->both[key] =
+            static_cast<std::uint8_t>(tables->line[0][key] | (tables->line[1][key] << 4));
     for (int word = 0; word < (1 << 16); ++word)
         tables->shape[word] = ReadShape(static_cast<PatternWord>(word));
     return tables;

@@ -58,8 +58,9 @@ struct ShapeInfo {
 // Every line key read for both colours, and every pattern word read as a shape. Built once, on
 // first use (a few milliseconds), then shared read-only by every search.
 struct PatternTables {
-    Pattern line[2][1 << 16];  // [colour - 1][key]
-    ShapeInfo shape[1 << 16];  // [word]
+    Pattern line[2][1 << 16];    // [colour - 1][key]
+    std::uint8_t both[1 << 16];  // black's pattern in the low nibble, white's in the high one
+    ShapeInfo shape[1 << 16];    // [word]
 };
 
 const PatternTables& Patterns();

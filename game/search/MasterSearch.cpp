@@ -69,6 +69,9 @@ MasterAnswer MasterPlayer::Reply(const TGameBoard& game, std::uint8_t colour,
     const TimePlan plan = PlanTime(limits.turnMs, limits.matchMsLeft);
     SearchControl control(start + plan.hard, std::move(stop));
     if (limits.maxNodes) control.SetNodeLimit(limits.maxNodes);
+    // The nodes this reply can afford, shared out between its searches.
+    std::uint64_t nodeBudget = NodesPerMs * static_cast<std::uint64_t>(plan.hard.count());
+    if (limits.maxNodes) nodeBudget = std::min(nodeBudget, limits.maxNodes);
 
     if (impl_->bytes != limits.tableBytes) {
         impl_->table.reset();
@@ -112,7 +115,7 @@ MasterAnswer MasterPlayer::Reply(const TGameBoard& game, std::uint8_t colour,
     threats.SetBudget(RootVcfNodes);
     bool win = threats.FindVcf(side, RootVcfMoves, &line);
     if (!win) {
-        threats.SetBudget(std::max<std::uint64_t>(2000, NodesPerMs * plan.hard.count() / 5));
+        threats.SetBudget(std::max<std::uint64_t>(2000, nodeBudget / 5));
         win = threats.FindVct(side, RootVctMoves, &line);
     }
     if (win) {
@@ -154,7 +157,7 @@ MasterAnswer MasterPlayer::Reply(const TGameBoard& game, std::uint8_t colour,
     bool threatened = threats.FindVcf(opponent, RefuteVcfMoves, &threat);
     bool unsure = threats.GaveUp();
     if (!threatened && !control.Stopped()) {
-        threats.SetBudget(NodesPerMs * static_cast<std::uint64_t>(plan.hard.count()) / 6);
+        threats.SetBudget(nodeBudget / 6);
         threatened = threats.FindVct(opponent, RootVctMoves, &threat);
         unsure = unsure || threats.GaveUp();
     }
@@ -168,8 +171,7 @@ MasterAnswer MasterPlayer::Reply(const TGameBoard& game, std::uint8_t colour,
                 if (candidates.entries[i].point == threat[j]) candidates.entries[i].key += 1 << 24;
         candidates.SortByKey();
         const std::uint64_t refuteVctNodes = std::max<std::uint64_t>(
-            300, NodesPerMs * static_cast<std::uint64_t>(plan.hard.count()) / 3 /
-                     static_cast<std::uint64_t>(candidates.size));
+            300, nodeBudget / 3 / static_cast<std::uint64_t>(candidates.size));
         for (const auto& [move, key] : candidates) {
             board.Make(move, side);
             threats.SetBudget(RefuteVcfNodes);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "Defences.h"
+
 namespace wuziqi::search {
 
 namespace {
@@ -58,16 +60,7 @@ void PvSearch::QuietMoves(int side, MoveList& moves) const {
 }
 
 void PvSearch::DefenceMoves(int side, MoveList& moves) const {
-    const int opponent = Other(side);
-    const auto key = [&](int p) { return board_.ScoreAt(side, p) + board_.ScoreAt(opponent, p); };
-    moves.AddThreats(
-        board_, opponent, [&](int p) { return IsFour(board_.ShapeAt(opponent, p)); }, key);
-    moves.AddThreats(
-        board_, side,
-        [&](int p) {
-            return IsFour(board_.ShapeAt(side, p)) && !IsFour(board_.ShapeAt(opponent, p));
-        },
-        key);
+    AddDefences(board_, Other(side), moves);
 }
 
 void PvSearch::Order(int side, MoveList& moves, int ttMove) const {

@@ -37,8 +37,7 @@ class PvSearch {
 
     // The candidate moves of a quiet position, best first: every empty point near a stone.
     void QuietMoves(int side, MoveList& moves) const;
-    // The side's moves against the opponent's open three: the opponent's four-points and the
-    // side's own fours.
+    // The side's moves against the opponent's open three: every block and the side's own fours.
     void DefenceMoves(int side, MoveList& moves) const;
 
   private:

@@ -98,32 +98,55 @@ void SearchBoard::ReadPoint(int index) {
     }
 }
 
-void SearchBoard::UpdateDirection(int index, int direction) {
-    const LineKey key = key_[index][direction];
-    const int shift = 4 * direction;
-    for (int side = 0; side < 2; ++side) {
-        const PatternWord old = word_[side][index];
-        const auto word =
-            static_cast<PatternWord>((old & ~(0xF << shift)) | (tables_.line[side][key] << shift));
-        if (word == old) continue;
-        Retire(side, index);
-        word_[side][index] = word;
-        Enter(side, index);
+void SearchBoard::Reshape(int side, int index, PatternWord word, int& totalChange) {
+    word_[side][index] = word;
+    const ShapeInfo info = tables_.shape[word];
+    totalChange += info.score - score_[side][index];
+    score_[side][index] = info.score;
+    const Shape old = shape_[side][index];
+    if (info.shape == old) return;
+    // The shape's count and the threat list follow a change of shape only.
+    --count_[side][old];
+    ++count_[side][info.shape];
+    shape_[side][index] = info.shape;
+    const bool wasThreat = IsThreeOrFour(old), isThreat = IsThreeOrFour(info.shape);
+    if (wasThreat == isThreat) return;
+    if (isThreat) {
+        threatSlot_[side][index] = static_cast<std::int16_t>(threatCount_[side]);
+        threats_[side][threatCount_[side]++] = static_cast<std::int16_t>(index);
+    } else {
+        const int slot = threatSlot_[side][index];
+        const int last = threats_[side][--threatCount_[side]];
+        threats_[side][slot] = static_cast<std::int16_t>(last);
+        threatSlot_[side][last] = static_cast<std::int16_t>(slot);
     }
 }
 
 void SearchBoard::SetKeys(int index, std::uint8_t code) {
+    // The sums are kept in registers while the 32 points change, and stored once.
+    int blackChange = 0, whiteChange = 0;
     for (int d = 0; d < 4; ++d) {
         const int step = Step[d];
+        const int shift4 = 4 * d;
         for (int k = -4; k <= 4; ++k) {
             if (k == 0) continue;
             const int q = index + k * step;
             LineKey& key = key_[q][d];
             const int shift = KeyShift(-k);
             key = static_cast<LineKey>((key & ~(3 << shift)) | (code << shift));
-            if (stone_[q] == 0) UpdateDirection(q, d);
+            if (stone_[q] != 0) continue;
+            const PatternWord black = word_[0][q], white = word_[1][q];
+            const int both = tables_.both[key];
+            const auto newBlack =
+                static_cast<PatternWord>((black & ~(0xF << shift4)) | ((both & 0xF) << shift4));
+            const auto newWhite =
+                static_cast<PatternWord>((white & ~(0xF << shift4)) | ((both >> 4) << shift4));
+            if (newBlack != black) Reshape(0, q, newBlack, blackChange);
+            if (newWhite != white) Reshape(1, q, newWhite, whiteChange);
         }
     }
+    total_[0] += blackChange;
+    total_[1] += whiteChange;
 }
 
 void SearchBoard::Make(int index, int colour) {

@@ -68,7 +68,8 @@ class SearchBoard {
 
   private:
     void SetKeys(int index, std::uint8_t code);
-    void UpdateDirection(int index, int direction);
+    // A new pattern word for an empty point: its shape, score, count and threat list follow.
+    void Reshape(int side, int index, PatternWord word, int& totalChange);
     void Retire(int side, int index);
     void Enter(int side, int index);
     void ReadPoint(int index);

@@ -1,5 +1,6 @@
 #include "ThreatSearch.h"
 
+#include "Defences.h"
 #include "MoveList.h"
 
 namespace wuziqi::search {
@@ -215,18 +216,7 @@ bool ThreatSearch::VctDefend(int attacker, int depth, std::vector<int>& line) {
     if (fives == 1) {
         answers.Add(board_.FindShape(attacker, ShapeFive), 0);
     } else if (board_.ShapeCount(attacker, ShapeFlex4)) {
-        // Every point of the attacker's fours-to-be, and every four of the defender's own.
-        const auto key = [&](int p) {
-            return board_.ScoreAt(attacker, p) + board_.ScoreAt(defender, p);
-        };
-        answers.AddThreats(
-            board_, attacker, [&](int p) { return IsFour(board_.ShapeAt(attacker, p)); }, key);
-        answers.AddThreats(
-            board_, defender,
-            [&](int p) {
-                return IsFour(board_.ShapeAt(defender, p)) && !IsFour(board_.ShapeAt(attacker, p));
-            },
-            key);
+        AddDefences(board_, attacker, answers);
         answers.SortByKey();
     } else {
         return false;  // no threat: the defender is free

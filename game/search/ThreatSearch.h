@@ -10,7 +10,7 @@ namespace wuziqi::search {
 
 // Forced wins by threats. A win found is proven: at every step the defender's answers are all
 // the moves that could stop the threat (the five-point after a four; after an open three every
-// point of the attacker's fours-to-be and every four of the defender's own) and each of them
+// block of it and every four of the defender's own: AddDefences) and each of them
 // was refuted. Not finding one proves nothing: the attacker's moves are only its fours and
 // threes, and the search gives up at its depth or node budget.
 class ThreatSearch {

@@ -16,7 +16,7 @@ struct TimePlan {
 
 inline TimePlan PlanTime(int turnMs, std::int64_t matchMsLeft) {
     std::int64_t budget = 20;
-    if (turnMs > 0) budget = turnMs - std::clamp<std::int64_t>(turnMs / 10, 15, 250);
+    if (turnMs > 0) budget = turnMs - std::clamp<std::int64_t>(turnMs / 8, 30, 300);
     // A game's time is shared out as if some twenty moves were still to come, and some of it is
     // always kept back.
     if (matchMsLeft > 0) budget = std::min(budget, matchMsLeft / 20 - 20);
