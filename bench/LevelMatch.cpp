@@ -227,8 +227,11 @@ int main(int argc, char** argv) {
     std::printf("Elo difference %+.0f (95 %%: %+.0f to %+.0f)\n", Elo(score), Elo(score - margin),
                 Elo(score + margin));
     if (figures.moves)
-        std::printf("master: %d moves, %.0f nodes/s, average depth %.1f, longest move %.0f ms\n",
-                    figures.moves, figures.nodes / std::max(figures.seconds, 1e-9),
-                    static_cast<double>(figures.depthSum) / figures.moves, figures.longestMs);
+        std::printf(
+            "master: %d moves, %.0f nodes/s, average depth %.1f, average move %.0f ms, longest "
+            "move %.0f ms\n",
+            figures.moves, figures.nodes / std::max(figures.seconds, 1e-9),
+            static_cast<double>(figures.depthSum) / figures.moves,
+            1000 * figures.seconds / figures.moves, figures.longestMs);
     return 0;
 }
