@@ -165,29 +165,42 @@ MasterAnswer MasterPlayer::Reply(const TGameBoard& game, std::uint8_t colour,
         for (const auto& [move, key] : candidates)
             moves.push_back(move);
     } else {
-        // The points of the opponent's line are the likeliest answers: they go first.
-        for (int i = 0; i < candidates.size; ++i)
-            for (std::size_t j = 0; j < threat.size(); j += 2)
-                if (candidates.entries[i].point == threat[j]) candidates.entries[i].key += 1 << 24;
-        candidates.SortByKey();
-        const std::uint64_t refuteVctNodes = std::max<std::uint64_t>(
-            300, nodeBudget / 3 / static_cast<std::uint64_t>(candidates.size));
-        for (const auto& [move, key] : candidates) {
-            board.Make(move, side);
-            threats.SetBudget(RefuteVcfNodes);
-            bool loses = threats.FindVcf(opponent, RefuteVcfMoves);
-            if (!loses && !control.Stopped()) {
-                threats.SetBudget(refuteVctNodes);
-                loses = threats.FindVct(opponent, RootVctMoves);
+        // Each move is checked for a forced win it allows; when the opponent has one now, the
+        // likeliest answers come first with a larger share each: the points of its line and
+        // the threes and fours of both sides. The rest are checked only if none of them holds.
+        const auto refute = [&](const MoveList& list, std::uint64_t share) {
+            const std::uint64_t vctNodes =
+                std::max<std::uint64_t>(300, share / static_cast<std::uint64_t>(list.size));
+            for (const auto& [move, key] : list) {
+                board.Make(move, side);
+                threats.SetBudget(RefuteVcfNodes);
+                bool loses = threats.FindVcf(opponent, RefuteVcfMoves);
+                if (!loses && !control.Stopped()) {
+                    threats.SetBudget(vctNodes);
+                    loses = threats.FindVct(opponent, RootVctMoves);
+                }
+                board.Unmake();
+                if (control.Stopped()) {
+                    complete = false;
+                    moves.push_back(move);  // not disproved
+                } else if (!loses) {
+                    moves.push_back(move);
+                }
             }
-            board.Unmake();
-            if (control.Stopped()) {
-                complete = false;
-                moves.push_back(move);  // not disproved
-                continue;
-            }
-            if (!loses) moves.push_back(move);
+        };
+        MoveList likely, others;
+        for (const auto& entry : candidates) {
+            const bool onLine =
+                std::find(threat.begin(), threat.end(), entry.point) != threat.end();
+            if (threatened && !onLine && !IsThreeOrFour(board.ShapeAt(side, entry.point)) &&
+                !IsThreeOrFour(board.ShapeAt(opponent, entry.point)))
+                others.Add(entry.point, entry.key);
+            else
+                likely.Add(entry.point, entry.key + (onLine ? 1 << 24 : 0));
         }
+        likely.SortByKey();
+        if (likely.size) refute(likely, nodeBudget / 3);
+        if (moves.empty() && others.size) refute(others, nodeBudget / 6);
     }
     if (moves.empty()) {
         // Every move loses; the one that looked best still makes the opponent find the win.

@@ -21,7 +21,7 @@ inline TimePlan PlanTime(int turnMs, std::int64_t matchMsLeft) {
     // always kept back.
     if (matchMsLeft > 0) budget = std::min(budget, matchMsLeft / 20 - 20);
     budget = std::max<std::int64_t>(budget, 5);
-    return {std::chrono::milliseconds(budget), std::chrono::milliseconds(budget * 2 / 5)};
+    return {std::chrono::milliseconds(budget), std::chrono::milliseconds(budget / 2)};
 }
 
 }  // namespace wuziqi::search
