@@ -2,9 +2,11 @@
 
 #include <vector>
 
+#include "BeginnerPlayer.h"
 #include "ComputerReply.h"
 #include "GameBoard.h"
 #include "LiteralSearch.h"
+#include "MasterSearch.h"
 #include "NumberParsing.h"
 #include "VerdictText.h"
 
@@ -37,6 +39,47 @@ std::string Error(std::string_view reason) {
 // Coordinates may lie off the board (the board refuses them), but stay in a sane range.
 constexpr int CoordinateLimit = 1000000;
 
+std::string PointList(const std::vector<BoardPoint>& points) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < points.size(); ++i)
+        out += (i ? ",[" : "[") + std::to_string(points[i].x) + "," + std::to_string(points[i].y) +
+               "]";
+    return out + "]";
+}
+
+std::string Levels(const TGameBoard& board) {
+    std::string out = ",\"levels\":[";
+    bool first = true;
+    for (int c = Black; c <= White; ++c)
+        for (int px = 1; px <= BoardSize; ++px)
+            for (int py = 1; py <= BoardSize; ++py)
+                for (int d = 0; d < DirectionCount; ++d) {
+                    if (!first) out += ',';
+                    first = false;
+                    out += std::to_string(board.Levels.At(c, px, py, d));
+                }
+    return out + "]";
+}
+
+// The master's answer: its point ((0, 0) on a full board), verdict, depth and nodes, and the
+// proven line behind "我赢了! " when asked.
+std::string MasterAnalysis(const TGameBoard& board, int colour, const AnalyzeOptions& options) {
+    SearchLimits limits;
+    limits.turnMs = options.masterMs;
+    limits.maxDepth = options.depth;
+    limits.tableBytes = std::size_t{16} << 20;
+    const MasterAnswer answer = MasterReply(board, static_cast<std::uint8_t>(colour), limits);
+    const int x = answer.point ? answer.point->x : 0;
+    const int y = answer.point ? answer.point->y : 0;
+    std::string out = "{\"x\":" + std::to_string(x) + ",\"y\":" + std::to_string(y) +
+                      ",\"verdict\":" + JsonString(VerdictText(answer.verdict)) +
+                      ",\"depth\":" + std::to_string(answer.depth) +
+                      ",\"nodes\":" + std::to_string(answer.nodes);
+    if (options.line) out += ",\"line\":" + PointList(answer.line);
+    if (options.levels) out += Levels(board);
+    return out + "}";
+}
+
 }  // namespace
 
 std::string AnalyzePosition(std::string_view line, const AnalyzeOptions& options) {
@@ -66,6 +109,14 @@ std::string AnalyzePosition(std::string_view line, const AnalyzeOptions& options
         board.Place(t.x, t.y, static_cast<CellState>(t.code));
     int x = tokens.empty() ? 0 : tokens.back().x;
     int y = tokens.empty() ? 0 : tokens.back().y;
+    if (options.level == PlayLevel::Master) return MasterAnalysis(board, colour, options);
+    if (options.level == PlayLevel::Beginner) {
+        const ComputerAnswer answer =
+            BeginnerReply(board, static_cast<std::uint8_t>(colour), {x, y}, BeginnerSeed);
+        return "{\"x\":" + std::to_string(answer.point ? answer.point->x : 0) +
+               ",\"y\":" + std::to_string(answer.point ? answer.point->y : 0) +
+               ",\"verdict\":" + JsonString(VerdictText(answer.verdict)) + "}";
+    }
     Verdict verdict;
     if (options.reply) {
         const ComputerAnswer answer =
@@ -80,29 +131,12 @@ std::string AnalyzePosition(std::string_view line, const AnalyzeOptions& options
     std::string out = "{\"x\":" + std::to_string(x) + ",\"y\":" + std::to_string(y) +
                       ",\"verdict\":" + JsonString(VerdictText(verdict));
     if (options.line) {
-        out += ",\"line\":[";
-        if (ProvesForcedWin(verdict)) {
-            const ForcedLine line =
-                FindForcedLine(board, static_cast<std::uint8_t>(colour), options.depth);
-            for (std::size_t i = 0; i < line.size(); ++i)
-                out += (i ? ",[" : "[") + std::to_string(line[i].x) + "," +
-                       std::to_string(line[i].y) + "]";
-        }
-        out += ']';
+        ForcedLine line;
+        if (ProvesForcedWin(verdict))
+            line = FindForcedLine(board, static_cast<std::uint8_t>(colour), options.depth);
+        out += ",\"line\":" + PointList(line);
     }
-    if (options.levels) {
-        out += ",\"levels\":[";
-        bool first = true;
-        for (int c = Black; c <= White; ++c)
-            for (int px = 1; px <= BoardSize; ++px)
-                for (int py = 1; py <= BoardSize; ++py)
-                    for (int d = 0; d < DirectionCount; ++d) {
-                        if (!first) out += ',';
-                        first = false;
-                        out += std::to_string(board.Levels.At(c, px, py, d));
-                    }
-        out += ']';
-    }
+    if (options.levels) out += Levels(board);
     return out + "}";
 }
 

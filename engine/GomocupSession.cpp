@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
+#include "BeginnerPlayer.h"
 #include "ComputerReply.h"
 #include "NumberParsing.h"
 #include "Version.h"
@@ -45,9 +47,22 @@ constexpr int Caro = 8;
 
 }  // namespace
 
-GomocupSession::GomocupSession() = default;
+// The master's clock and table when the manager does not say: a second a move, and a table that
+// fits comfortably in any machine that runs a manager.
+constexpr int DefaultTurnMs = 1000;
+constexpr std::size_t DefaultTableBytes = std::size_t{64} << 20;
+// What the engine needs beside its table, and the smallest table worth having.
+constexpr std::int64_t MemoryHeadroom = std::int64_t{24} << 20;
+constexpr std::int64_t MinTableBytes = std::int64_t{1} << 20;
+
+GomocupSession::GomocupSession(PlayLevel level) : level_(level) {
+    if (level_ == PlayLevel::Master) master_ = std::make_unique<MasterPlayer>(DefaultTableBytes);
+}
+
+GomocupSession::~GomocupSession() = default;
 
 std::vector<std::string> GomocupSession::Handle(std::string_view line) {
+    commandTime_ = std::chrono::steady_clock::now();
     line = Trim(line);
     // END is obeyed wherever it comes, inside a block of lines too.
     const bool end = Upper(line) == "END";
@@ -90,12 +105,11 @@ std::vector<std::string> GomocupSession::Command(std::string_view command, std::
         return {};
     }
     if (command == "INFO") {
-        // Time limits and the like are ignored: the search is bounded by depth.
+        // The standard level is bounded by its depth and ignores the limits; the master obeys
+        // them.
         const std::size_t space = rest.find(' ');
-        int rule = 0;
-        if (space != std::string_view::npos && Upper(rest.substr(0, space)) == "RULE" &&
-            ParseInt(Trim(rest.substr(space + 1)), 0, 1 << 30, rule))
-            rule_ = rule;
+        if (space != std::string_view::npos)
+            Info(Upper(rest.substr(0, space)), Trim(rest.substr(space + 1)));
         return {};
     }
     if (command == "RESTART") {
@@ -180,6 +194,37 @@ std::vector<std::string> GomocupSession::BoardLine(std::string_view line) {
     return {};
 }
 
+void GomocupSession::Info(std::string_view key, std::string_view value) {
+    int number = 0;
+    // Milliseconds and bytes beyond int are read in thousands, which is precise enough.
+    const bool small = ParseInt(value, 0, 1 << 30, number);
+    std::int64_t big = number;
+    if (!small) {
+        if (value.size() <= 3 || !ParseInt(value.substr(0, value.size() - 3), 0, 1 << 30, number))
+            return;
+        big = std::int64_t{number} * 1000;
+    }
+    if (key == "RULE" && small) rule_ = number;
+    if (key == "TIMEOUT_TURN") turnMs_ = static_cast<int>(std::min<std::int64_t>(big, 1 << 30));
+    if (key == "TIMEOUT_MATCH") matchMs_ = big;
+    if (key == "TIME_LEFT") timeLeftMs_ = big;
+    if (key == "MAX_MEMORY") memoryBytes_ = big;
+}
+
+SearchLimits GomocupSession::MasterLimits() const {
+    SearchLimits limits;
+    limits.start = commandTime_;
+    limits.turnMs = turnMs_ > 0 ? turnMs_ : DefaultTurnMs;
+    // time_left counts only when the game has a limit at all.
+    limits.matchMsLeft = matchMs_ > 0 ? std::max<std::int64_t>(timeLeftMs_, 1) : 0;
+    limits.tableBytes = DefaultTableBytes;
+    if (memoryBytes_ > 0)
+        limits.tableBytes = static_cast<std::size_t>(
+            std::clamp<std::int64_t>((memoryBytes_ - MemoryHeadroom) / 2, MinTableBytes,
+                                     static_cast<std::int64_t>(DefaultTableBytes) * 4));
+    return limits;
+}
+
 std::string GomocupSession::RuleRefusal() const {
     std::string asked;
     for (const auto& [bit, name] :
@@ -210,11 +255,19 @@ void GomocupSession::PlaceDeadStone(int x, int y) {
 }
 
 std::string GomocupSession::Reply(int lastX, int lastY) {
-    // The game's own reply, fallback included; the verdict is not part of the protocol.
-    const ComputerAnswer answer = ComputerReply(board_, Own, {lastX, lastY}, SearchDepth);
-    if (!answer.point) return "ERROR the board is full";
-    board_.Place(answer.point->x, answer.point->y, Own);
-    return Wire(answer.point->x, answer.point->y);
+    // The level's reply, fallback included; the verdict is not part of the protocol.
+    std::optional<BoardPoint> point;
+    if (level_ == PlayLevel::Master) {
+        point = master_->Reply(board_, Own, MasterLimits()).point;
+    } else if (level_ == PlayLevel::Beginner) {
+        point = BeginnerReply(board_, Own, {lastX, lastY}, BeginnerSeed).point;
+    } else {
+        point = ComputerReply(board_, Own, {lastX, lastY}, SearchDepth).point;
+    }
+    if (!point) return "ERROR the board is full";
+    const BoardPoint chosen = *point;
+    board_.Place(chosen.x, chosen.y, Own);
+    return Wire(chosen.x, chosen.y);
 }
 
 }  // namespace wuziqi::engine

@@ -1,19 +1,26 @@
 #pragma once
 
+#include <chrono>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "GameBoard.h"
+#include "LevelReply.h"
+#include "MasterSearch.h"
 
 namespace wuziqi::engine {
 
 // One conversation with a Gomocup manager: each command line goes in, the lines to answer
 // come out. The engine's own stones are Black on the model's board and the manager's are
-// White; the model plays the same whichever colour it is given.
+// White; the model plays the same whichever colour it is given. The standard level is the
+// game's own reply, bounded by its depth; the master level thinks within the INFO limits.
 class GomocupSession {
   public:
-    GomocupSession();
+    explicit GomocupSession(PlayLevel level = PlayLevel::Standard);
+    ~GomocupSession();
 
     // The answer lines for one command line (often one, sometimes none).
     std::vector<std::string> Handle(std::string_view line);
@@ -26,6 +33,9 @@ class GomocupSession {
     std::vector<std::string> BoardLine(std::string_view line);
     std::vector<std::string> SkippedLine(std::string_view line);
     std::string Reply(int lastX, int lastY);
+    void Info(std::string_view key, std::string_view value);
+    // The master's limits from the INFO values, its clock started when the command came.
+    SearchLimits MasterLimits() const;
     bool ParsePoint(std::string_view text, int& x, int& y) const;
     // Why the rule the manager asked for cannot be played; empty for freestyle.
     std::string RuleRefusal() const;
@@ -34,6 +44,13 @@ class GomocupSession {
     void PlaceDeadStone(int x, int y);
 
     TGameBoard board_;
+    PlayLevel level_;
+    std::unique_ptr<MasterPlayer> master_;  // only for the master level
+    std::chrono::steady_clock::time_point commandTime_{};
+    int turnMs_ = 0;                // INFO timeout_turn; 0 until told
+    std::int64_t matchMs_ = 0;      // INFO timeout_match; 0: no limit for the game
+    std::int64_t timeLeftMs_ = 0;   // INFO time_left
+    std::int64_t memoryBytes_ = 0;  // INFO max_memory; 0: no limit
     bool started_ = false;
     bool readingBoard_ = false;
     bool finished_ = false;

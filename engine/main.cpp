@@ -1,5 +1,7 @@
 // pbrain-wuziqi: the computer player outside the window. Without arguments it speaks the
-// Gomocup AI protocol on standard input and output; "analyze" answers one position a line.
+// Gomocup AI protocol on standard input and output; "analyze" answers one position a line;
+// --level picks the level of play. Built as pbrain-wuziqi-master, the master level is the
+// default, for managers that start a program without arguments.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -7,6 +9,7 @@
 
 #include "AnalyzeMode.h"
 #include "GomocupSession.h"
+#include "LevelReply.h"
 #include "LineReader.h"
 #include "NumberParsing.h"
 
@@ -20,6 +23,13 @@ constexpr std::size_t MaxAnalyzeLine = 1 << 20;
 // search answers nothing at all and would hand back the last stone's point.
 constexpr int MinDepth = 1;
 constexpr int MaxDepth = 32;
+constexpr int MaxAnalyzeMs = 3600000;
+
+#ifdef PBRAIN_MASTER_BY_DEFAULT
+constexpr wuziqi::PlayLevel DefaultLevel = wuziqi::PlayLevel::Master;
+#else
+constexpr wuziqi::PlayLevel DefaultLevel = wuziqi::PlayLevel::Standard;
+#endif
 
 void Print(const std::string& line) {
     std::fputs(line.c_str(), stdout);
@@ -29,15 +39,25 @@ void Print(const std::string& line) {
 
 int Usage() {
     std::fputs(
-        "usage: pbrain-wuziqi                      Gomocup protocol on stdin/stdout\n"
-        "       pbrain-wuziqi analyze [--depth N] [--levels] [--reply] [--line]\n"
-        "                                          N from 1 to 32, 16 by default\n",
+        "usage: pbrain-wuziqi [--level L]            Gomocup protocol on stdin/stdout\n"
+        "       pbrain-wuziqi analyze [--level L] [--depth N] [--ms T] [--levels] [--reply]\n"
+        "                             [--line]\n"
+        "       L is standard or master; N from 1 to 32, 16 by default; T, the master's\n"
+        "       time a line in milliseconds, 1000 by default\n",
         stderr);
     return 2;
 }
 
-int RunProtocol() {
-    GomocupSession session;
+// The level named by the argument after --level.
+bool ParseLevel(const char* text, wuziqi::PlayLevel& level) {
+    const auto parsed = wuziqi::ParsePlayLevel(text);
+    if (!parsed) return false;
+    level = *parsed;
+    return true;
+}
+
+int RunProtocol(wuziqi::PlayLevel level) {
+    GomocupSession session(level);
     LineReader reader(stdin, MaxProtocolLine);
     std::string line;
     for (;;) {
@@ -55,9 +75,14 @@ int RunProtocol() {
 
 int RunAnalyze(int argc, char** argv) {
     AnalyzeOptions options;
+    options.level = DefaultLevel;
     for (int i = 2; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--levels") {
+        if (arg == "--level" && i + 1 < argc) {
+            if (!ParseLevel(argv[++i], options.level)) return Usage();
+        } else if (arg == "--ms" && i + 1 < argc) {
+            if (!ParseInt(argv[++i], 1, MaxAnalyzeMs, options.masterMs)) return Usage();
+        } else if (arg == "--levels") {
             options.levels = true;
         } else if (arg == "--reply") {
             options.reply = true;
@@ -84,7 +109,10 @@ int RunAnalyze(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 1) return RunProtocol();
+    if (argc == 1) return RunProtocol(DefaultLevel);
     if (std::strcmp(argv[1], "analyze") == 0) return RunAnalyze(argc, argv);
+    wuziqi::PlayLevel level = DefaultLevel;
+    if (argc == 3 && std::strcmp(argv[1], "--level") == 0 && ParseLevel(argv[2], level))
+        return RunProtocol(level);
     return Usage();
 }

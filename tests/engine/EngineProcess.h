@@ -17,7 +17,8 @@ namespace wuziqi::testing {
 // instead of stalling it.
 class EngineProcess {
   public:
-    explicit EngineProcess(std::vector<std::string> args = {}) {
+    explicit EngineProcess(std::vector<std::string> args = {},
+                           std::string path = PBRAIN_WUZIQI_PATH) {
         int toChild[2], fromChild[2];
         if (pipe(toChild) != 0 || pipe(fromChild) != 0) return;
         pid_ = fork();
@@ -29,7 +30,6 @@ class EngineProcess {
             close(toChild[1]);
             close(fromChild[0]);
             std::vector<char*> argv;
-            std::string path = PBRAIN_WUZIQI_PATH;
             argv.push_back(path.data());
             for (std::string& a : args)
                 argv.push_back(a.data());

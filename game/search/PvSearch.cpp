@@ -1,0 +1,190 @@
+#include "PvSearch.h"
+
+#include <algorithm>
+
+#include "Defences.h"
+
+namespace wuziqi::search {
+
+namespace {
+
+constexpr int MaxPly = 100;
+// The quiet moves searched at an inner node: the best by attack and defence.
+constexpr int QuietWidth = 20;
+// The search by fours at each leaf: a few fours deep, a few hundred nodes at most.
+constexpr int LeafVcfMoves = 6;
+constexpr std::uint64_t LeafVcfNodes = 200;
+constexpr std::uint64_t WhiteToMove = 0x9D39247E33776D41ULL;
+
+int Other(int colour) {
+    return 3 - colour;
+}
+
+std::uint64_t PositionKey(const SearchBoard& board, int side) {
+    return board.Hash() ^ (side == 2 ? WhiteToMove : 0);
+}
+
+}  // namespace
+
+int ToTable(int score, int ply) {
+    if (score >= WinBound) return score + ply;
+    if (score <= -WinBound) return score - ply;
+    return score;
+}
+
+int FromTable(int score, int ply) {
+    if (score >= WinBound) return score - ply;
+    if (score <= -WinBound) return score + ply;
+    return score;
+}
+
+PvSearch::PvSearch(SearchBoard& board, TranspositionTable& table, SearchControl& control)
+    : board_(board), table_(table), control_(control), threats_(board, control) {}
+
+int PvSearch::Evaluate(int side) const {
+    const int own = board_.ScoreTotal(side);
+    const int theirs = board_.ScoreTotal(Other(side));
+    // The side to move plays first: its threats are worth more than the same threats waiting.
+    const int score = own + own / 4 - theirs;
+    return std::clamp(score / 4, -EvalLimit, EvalLimit);
+}
+
+void PvSearch::QuietMoves(int side, MoveList& moves) const {
+    const int opponent = Other(side);
+    for (const int p : SearchBoard::Points()) {
+        if (!board_.IsNear(p)) continue;
+        const int attack = board_.ScoreAt(side, p);
+        const int defence = board_.ScoreAt(opponent, p);
+        moves.Add(p, attack + attack / 4 + defence);
+    }
+}
+
+void PvSearch::DefenceMoves(int side, MoveList& moves) const {
+    AddDefences(board_, Other(side), moves);
+}
+
+void PvSearch::Order(int side, MoveList& moves, int ttMove) const {
+    for (int i = 0; i < moves.size; ++i) {
+        auto& entry = moves.entries[i];
+        if (entry.point == ttMove)
+            entry.key = 1 << 30;
+        else
+            entry.key = entry.key * 16 + static_cast<int>(std::min<std::uint32_t>(
+                                             history_[side - 1][entry.point], 15));
+    }
+    moves.SortByKey();
+}
+
+int PvSearch::Leaf(int side) {
+    // A win by fours the static view cannot see; the opponent has no four here.
+    threats_.SetBudget(LeafVcfNodes);
+    if (threats_.FindVcf(side, LeafVcfMoves)) return WinBound + 100;
+    return Evaluate(side);
+}
+
+int PvSearch::Search(int side, int depth, int alpha, int beta, int ply) {
+    const int opponent = Other(side);
+    if (control_.Tick()) return 0;
+    if (board_.ShapeCount(side, ShapeFive)) return Win - ply - 1;
+    const int opponentFives = board_.ShapeCount(opponent, ShapeFive);
+    if (opponentFives >= 2) return -(Win - ply - 2);
+    if (opponentFives == 0 && board_.ShapeCount(side, ShapeFlex4)) return Win - ply - 3;
+    if (ply >= MaxPly || board_.StoneCount() >= 225) return 0;
+
+    const std::uint64_t key = PositionKey(board_, side);
+    int ttMove = -1;
+    const bool pvNode = beta - alpha > 1;
+    if (const TableEntry* entry = table_.Probe(key)) {
+        ttMove = entry->move;
+        const int score = FromTable(entry->score, ply);
+        if (!pvNode && entry->depth >= depth) {
+            if (entry->bound == Bound::Exact) return score;
+            if (entry->bound == Bound::Lower && score >= beta) return score;
+            if (entry->bound == Bound::Upper && score <= alpha) return score;
+        }
+    }
+
+    MoveList moves;
+    if (opponentFives == 1) {
+        moves.Add(board_.FindShape(opponent, ShapeFive), 0);
+    } else {
+        if (depth <= 0) return Leaf(side);
+        if (board_.ShapeCount(opponent, ShapeFlex4))
+            DefenceMoves(side, moves);
+        else
+            QuietMoves(side, moves);
+        Order(side, moves, ttMove);
+        if (moves.size > QuietWidth && !board_.ShapeCount(opponent, ShapeFlex4))
+            moves.size = QuietWidth;
+    }
+    if (moves.size == 0) return Evaluate(side);
+    // A forced block costs no depth.
+    const int childDepth = moves.size == 1 ? depth : depth - 1;
+
+    const int alphaIn = alpha;
+    int best = -Win;
+    int bestMove = -1;
+    for (int i = 0; i < moves.size; ++i) {
+        const int move = moves.entries[i].point;
+        board_.Make(move, side);
+        int score;
+        if (i == 0) {
+            score = -Search(opponent, childDepth, -beta, -alpha, ply + 1);
+        } else {
+            score = -Search(opponent, childDepth, -alpha - 1, -alpha, ply + 1);
+            if (score > alpha && score < beta)
+                score = -Search(opponent, childDepth, -beta, -alpha, ply + 1);
+        }
+        board_.Unmake();
+        if (control_.Stopped()) return 0;
+        if (score > best) {
+            best = score;
+            bestMove = move;
+            if (score > alpha) {
+                alpha = score;
+                if (alpha >= beta) {
+                    history_[side - 1][move] += static_cast<std::uint32_t>(depth * depth);
+                    break;
+                }
+            }
+        }
+    }
+    const Bound bound = best >= beta ? Bound::Lower : best > alphaIn ? Bound::Exact : Bound::Upper;
+    table_.Store(key, ToTable(best, ply), bestMove, depth, bound);
+    return best;
+}
+
+int PvSearch::SearchRoot(int side, int depth, std::vector<int>& moves) {
+    rootHasResult_ = false;
+    const int opponent = Other(side);
+    int alpha = -Win - 1;
+    const int beta = Win + 1;
+    int best = -Win - 1;
+    std::size_t bestIndex = 0;
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        board_.Make(moves[i], side);
+        int score;
+        if (i == 0) {
+            score = -Search(opponent, depth - 1, -beta, -alpha, 1);
+        } else {
+            score = -Search(opponent, depth - 1, -alpha - 1, -alpha, 1);
+            if (score > alpha && !control_.Stopped())
+                score = -Search(opponent, depth - 1, -beta, -alpha, 1);
+        }
+        board_.Unmake();
+        if (control_.Stopped()) break;
+        rootHasResult_ = true;
+        if (score > best) {
+            best = score;
+            bestIndex = i;
+            alpha = std::max(alpha, score);
+        }
+    }
+    std::rotate(moves.begin(), moves.begin() + static_cast<std::ptrdiff_t>(bestIndex),
+                moves.begin() + static_cast<std::ptrdiff_t>(bestIndex) + 1);
+    if (rootHasResult_)
+        table_.Store(PositionKey(board_, side), best, moves.front(), depth, Bound::Exact);
+    return best;
+}
+
+}  // namespace wuziqi::search

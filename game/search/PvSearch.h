@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "MoveList.h"
+#include "SearchBoard.h"
+#include "SearchControl.h"
+#include "ThreatSearch.h"
+#include "TranspositionTable.h"
+
+namespace wuziqi::search {
+
+// Scores from the side to move's view. A win in n plies scores Win - n; evaluations stay
+// well inside +-EvalLimit.
+inline constexpr int Win = 30000;
+inline constexpr int WinBound = Win - 500;
+inline constexpr int EvalLimit = 20000;
+
+// Principal-variation alpha-beta over the search board: threat-limited move generation (only
+// the block against a four; against an open three the blocks and the side's own fours), the
+// transposition table, a short search by fours at the leaves, and the incremental evaluation.
+class PvSearch {
+  public:
+    PvSearch(SearchBoard& board, TranspositionTable& table, SearchControl& control);
+
+    // One iteration at the root over the given moves, best first on return (the list is
+    // reordered); the best score, meaningful only when the control did not stop the search
+    // before the first move was searched.
+    int SearchRoot(int side, int depth, std::vector<int>& moves);
+    // Whether the last SearchRoot finished at least its first move.
+    bool RootHasResult() const { return rootHasResult_; }
+
+    // The side to move's static view of the position.
+    int Evaluate(int side) const;
+
+    // The candidate moves of a quiet position, best first: every empty point near a stone.
+    void QuietMoves(int side, MoveList& moves) const;
+    // The side's moves against the opponent's open three: every block and the side's own fours.
+    void DefenceMoves(int side, MoveList& moves) const;
+
+  private:
+    int Search(int side, int depth, int alpha, int beta, int ply);
+    int Leaf(int side);
+    void Order(int side, MoveList& moves, int ttMove) const;
+
+    SearchBoard& board_;
+    TranspositionTable& table_;
+    SearchControl& control_;
+    ThreatSearch threats_;
+    bool rootHasResult_ = false;
+    std::array<std::array<std::uint32_t, SearchBoard::Cells>, 2> history_{};
+};
+
+// Mate scores are stored relative to the node, not the root.
+int ToTable(int score, int ply);
+int FromTable(int score, int ply);
+
+}  // namespace wuziqi::search

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+
+namespace wuziqi::search {
+
+// How long one reply may think, from the turn limit and the time left in the game. A margin
+// is kept for the answer to travel and for the stop to be noticed (the clock is read every
+// 256 nodes); with no turn limit (0: "as fast as possible") a short fixed time is used.
+struct TimePlan {
+    std::chrono::milliseconds hard;  // never thought past
+    std::chrono::milliseconds soft;  // no new iteration begins after this
+};
+
+inline TimePlan PlanTime(int turnMs, std::int64_t matchMsLeft) {
+    std::int64_t budget = 20;
+    if (turnMs > 0) budget = turnMs - std::clamp<std::int64_t>(turnMs / 8, 30, 300);
+    // A game's time is shared out as if some twenty moves were still to come, and some of it is
+    // always kept back.
+    if (matchMsLeft > 0) budget = std::min(budget, matchMsLeft / 20 - 20);
+    budget = std::max<std::int64_t>(budget, 5);
+    return {std::chrono::milliseconds(budget), std::chrono::milliseconds(budget / 2)};
+}
+
+}  // namespace wuziqi::search
