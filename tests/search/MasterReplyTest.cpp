@@ -4,6 +4,7 @@
 
 #include <stop_token>
 
+#include "BeginnerPlayer.h"
 #include "GameBoard.h"
 #include "LevelReply.h"
 #include "MasterSearch.h"
@@ -143,7 +144,7 @@ TEST(MasterReply, AKeptPlayerAnswersMoveAfterMoveAndTheDepthGrowsWithNodes) {
     EXPECT_LT(few.nodes, 2000u + 256);  // the limit is read every 256 nodes
 }
 
-TEST(LevelReply, StandardIsTheGamesOwnReplyAndBeginnerIsLeftToItsPlayer) {
+TEST(LevelReply, EachLevelAnswersAsItsOwnPlayer) {
     EXPECT_EQ(ParsePlayLevel("master"), PlayLevel::Master);
     EXPECT_EQ(ParsePlayLevel("standard"), PlayLevel::Standard);
     EXPECT_EQ(ParsePlayLevel("beginner"), PlayLevel::Beginner);
@@ -159,8 +160,9 @@ TEST(LevelReply, StandardIsTheGamesOwnReplyAndBeginnerIsLeftToItsPlayer) {
     const ComputerAnswer own = ComputerReply(b, White, {8, 9}, SearchDepth);
     EXPECT_EQ(level.point, own.point);
     EXPECT_EQ(level.verdict, own.verdict);
-    EXPECT_EQ(LevelReply(PlayLevel::Beginner, a, White, {8, 9}, master, Nodes(1000)).verdict,
-              Verdict::Unchanged);
+    const MasterAnswer beginner =
+        LevelReply(PlayLevel::Beginner, a, White, {8, 9}, master, Nodes(1000));
+    EXPECT_EQ(beginner.point, BeginnerReply(b, White, {8, 9}, BeginnerSeed).point);
 }
 
 }  // namespace
