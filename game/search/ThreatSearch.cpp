@@ -84,16 +84,22 @@ void ThreatSearch::FinishFlex4(int attacker, int point, std::vector<int>& line) 
 }
 
 bool ThreatSearch::Vcf(int attacker, int depth, std::vector<int>& line) {
+    return Attack(attacker, depth, false, line);
+}
+
+// A five on the board, the depth, and positions already decided, alike for both searches.
+bool ThreatSearch::Attack(int attacker, int depth, bool byThrees, std::vector<int>& line) {
     const int defender = Other(attacker);
     if (board_.ShapeCount(attacker, ShapeFive)) {
         line.push_back(board_.FindShape(attacker, ShapeFive));
         return true;
     }
     if (depth <= 0 || gaveUp_) return false;
-    const std::uint64_t key = KnownKey(attacker, false);
+    const std::uint64_t key = KnownKey(attacker, byThrees);
     const int known = Recall(key, depth);
     if (known >= 0) return known == 1;
-    const bool win = VcfMoves(attacker, defender, depth, line);
+    const bool win = byThrees ? VctMoves(attacker, defender, depth, line)
+                              : VcfMoves(attacker, defender, depth, line);
     Remember(key, depth, win);
     return win;
 }
@@ -150,18 +156,7 @@ bool ThreatSearch::VcfMoves(int attacker, int defender, int depth, std::vector<i
 }
 
 bool ThreatSearch::VctAttack(int attacker, int depth, std::vector<int>& line) {
-    const int defender = Other(attacker);
-    if (board_.ShapeCount(attacker, ShapeFive)) {
-        line.push_back(board_.FindShape(attacker, ShapeFive));
-        return true;
-    }
-    if (depth <= 0 || gaveUp_) return false;
-    const std::uint64_t key = KnownKey(attacker, true);
-    const int known = Recall(key, depth);
-    if (known >= 0) return known == 1;
-    const bool win = VctMoves(attacker, defender, depth, line);
-    Remember(key, depth, win);
-    return win;
+    return Attack(attacker, depth, true, line);
 }
 
 bool ThreatSearch::VctMoves(int attacker, int defender, int depth, std::vector<int>& line) {

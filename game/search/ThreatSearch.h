@@ -33,6 +33,7 @@ class ThreatSearch {
   private:
     bool Tick();
     bool Vcf(int attacker, int depth, std::vector<int>& line);
+    bool Attack(int attacker, int depth, bool byThrees, std::vector<int>& line);
     bool VcfMoves(int attacker, int defender, int depth, std::vector<int>& line);
     bool VctAttack(int attacker, int depth, std::vector<int>& line);
     bool VctMoves(int attacker, int defender, int depth, std::vector<int>& line);
