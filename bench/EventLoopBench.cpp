@@ -3,6 +3,7 @@
 // throughout, and the longest gap between its ticks is reported.
 //
 //   QT_QPA_PLATFORM=offscreen event_loop_bench [--positions N] [--slowest K] [--seed S]
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -16,6 +17,7 @@
 #include "BoardGeometry.h"
 #include "BoardImage.h"
 #include "GameBoard.h"
+#include "GameSession.h"
 #include "MainForm.h"
 #include "SelfPlayCorpus.h"
 
@@ -42,7 +44,7 @@ struct Gaps {
 // Lays out every stone of the position but the last, then clicks the last as the person would;
 // the computer answers with the colour the corpus has to move.
 Gaps Answer(TForm1& form, BoardImage& image, const CorpusPosition& position) {
-    form.NewGame();
+    form.Action1Execute();
     for (std::size_t i = 0; i + 1 < position.moves.size(); ++i) {
         const Placement& m = position.moves[i];
         form.Board().Place(m.x, m.y, static_cast<CellState>(m.colour));
@@ -63,9 +65,8 @@ Gaps Answer(TForm1& form, BoardImage& image, const CorpusPosition& position) {
     });
     ticker.start();
     clock.start();
-    const QPoint pixel = image.Geometry().Crossing(last.x, last.y);
-    form.Image1MouseDown(pixel.x(), pixel.y());
-    while (form.ComputerThinking())
+    emit image.pointClicked({last.x, last.y});
+    while (form.Session().OpponentThinking())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     gaps.reply = clock.nsecsElapsed() / 1e6;
     // The gap that the computer's stone itself takes to place.
@@ -104,7 +105,7 @@ int main(int argc, char** argv) {
 
     TForm1 form;
     form.SetMessageRecorder([](const QString&) {});
-    form.ComputerFirst = false;
+    form.findChild<QAction*>(QStringLiteral("N16"))->trigger();  // the person plays first
     form.show();
     auto* image = form.findChild<BoardImage*>(QStringLiteral("Image1"));
     // One reply first, so that starting the worker and helper threads is not counted.

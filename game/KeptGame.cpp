@@ -5,6 +5,8 @@
 #include <limits>
 #include <optional>
 
+#include "GameBoard.h"
+
 namespace wuziqi {
 
 namespace {
@@ -182,6 +184,42 @@ DecodedKeptGame DecodeKeptGame(std::string_view text) {
     DecodedKeptGame decoded;
     decoded.game = std::move(game);
     return decoded;
+}
+
+KeptGame KeptGameOf(const GameRecord& record, bool computerToMove) {
+    KeptGame game;
+    game.moves = record.MoveHistory;
+    game.historyCursor = record.HistoryCursor;
+    game.gameMode = record.GameMode;
+    game.currentColour = record.CurrentColour;
+    game.blackClock = record.BlackClock;
+    game.whiteClock = record.WhiteClock;
+    game.previousEnabled = record.Action4Enabled;
+    game.nextEnabled = record.Action5Enabled;
+    // Only a game against the computer, with a stone on the board, waits for its reply.
+    game.computerToMove =
+        computerToMove && record.GameMode == ModeAgainstComputer && record.HistoryCursor > 0;
+    return game;
+}
+
+void RestoreGame(GameRecord& record, const KeptGame& game) {
+    TGameBoard& board = record.GetBoard();
+    GameReporter* reporter = board.GetReporter();
+    board.SetReporter(nullptr);
+    record.MoveHistory = game.moves;
+    record.HistoryCursor = 0;
+    board.Reset();
+    record.CurrentColour = Black;
+    record.GameMode = game.gameMode;
+    record.StepForward(game.historyCursor);
+    if (game.historyCursor == 0) record.LastMove = NoLastMove;
+    board.SetReporter(reporter);
+
+    record.CurrentColour = game.currentColour;
+    record.BlackClock = game.blackClock;
+    record.WhiteClock = game.whiteClock;
+    record.Action4Enabled = game.previousEnabled;
+    record.Action5Enabled = game.nextEnabled;
 }
 
 }  // namespace wuziqi

@@ -77,4 +77,11 @@ DecodedKeptGame DecodeKeptGame(std::string_view text);
 // Whether the text begins as a kept game does, to tell it from a saved game.
 bool LooksLikeKeptGame(std::string_view text);
 
+// The record's game with what 继续上局 needs to go on with it.
+KeptGame KeptGameOf(const GameRecord& record, bool computerToMove);
+
+// Puts the record and its board back into the kept game, replaying the moves on the board
+// without announcing anything.
+void RestoreGame(GameRecord& record, const KeptGame& game);
+
 }  // namespace wuziqi

@@ -200,6 +200,37 @@
     </message>
 </context>
 <context>
+    <name>GameFiles</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Cannot create file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>保存完毕！ 总步数：%1</source>
+        <translation>Game saved. Total moves: %1</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Cannot open file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <translation>Cannot read file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>成功读入! 总步数：%1</source>
+        <translation>Game loaded. Total moves: %1</translation>
+    </message>
+    <message>
+        <source>找不到文件“%1”，已从最近打开的列表中删除。</source>
+        <translation>“%1” no longer exists, so it has been removed from the list of recent games.</translation>
+    </message>
+    <message>
+        <source>这局棋没能保存，下次不能继续：无法写入文件 &quot;%1&quot;。%2</source>
+        <translation>This game could not be kept for the next start: cannot write the file &quot;%1&quot;. %2</translation>
+    </message>
+</context>
+<context>
     <name>GameTexts</name>
     <message>
         <source>我赢了! </source>
@@ -309,12 +340,52 @@
         <source>记录中电脑要走的棋与对局不符。</source>
         <translation>The computer cannot owe a reply in this game.</translation>
     </message>
+    <message>
+        <source>对方赢了! </source>
+        <translation>They win! </translation>
+    </message>
+    <message>
+        <source>对方有可能赢哦! </source>
+        <translation>They might win! </translation>
+    </message>
+    <message>
+        <source>和棋！</source>
+        <translation>It&apos;s a draw!</translation>
+    </message>
 </context>
 <context>
     <name>KeptGameFile</name>
     <message>
         <source>无法创建文件夹 &quot;%1&quot;。</source>
         <translation>Cannot create the folder &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>OpponentChoice</name>
+    <message>
+        <source>外部引擎 %1 出错：%2。
+棋局保持原样，对手换回了内置电脑。</source>
+        <translation>The external engine %1 failed: %2.
+The game is as it was, and the built-in computer is your opponent again.</translation>
+    </message>
+    <message>
+        <source>内置电脑</source>
+        <translation>Built-in Computer</translation>
+    </message>
+    <message>
+        <source>玩家</source>
+        <translation>Player</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanels</name>
+    <message>
+        <source>黑方所用时间: %1 秒</source>
+        <translation>Time used by Black: %1 s</translation>
+    </message>
+    <message>
+        <source>白方所用时间: %1 秒</source>
+        <translation>Time used by White: %1 s</translation>
     </message>
 </context>
 <context>
@@ -436,14 +507,6 @@
         <translation>Two Players</translation>
     </message>
     <message>
-        <source>黑方所用时间: %1 秒</source>
-        <translation>Time used by Black: %1 s</translation>
-    </message>
-    <message>
-        <source>白方所用时间: %1 秒</source>
-        <translation>Time used by White: %1 s</translation>
-    </message>
-    <message>
         <source>重新开局游戏</source>
         <translation>Restart Game</translation>
     </message>
@@ -452,56 +515,12 @@
         <translation>Start Game</translation>
     </message>
     <message>
-        <source>找不到文件“%1”，已从最近打开的列表中删除。</source>
-        <translation>“%1” no longer exists, so it has been removed from the list of recent games.</translation>
-    </message>
-    <message>
-        <source>Cannot create file &quot;%1&quot;. %2</source>
-        <translation>Cannot create file &quot;%1&quot;. %2</translation>
-    </message>
-    <message>
-        <source>保存完毕！ 总步数：%1</source>
-        <translation>Game saved. Total moves: %1</translation>
-    </message>
-    <message>
-        <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation>Cannot open file &quot;%1&quot;. %2</translation>
-    </message>
-    <message>
-        <source>Cannot read file &quot;%1&quot;. %2</source>
-        <translation>Cannot read file &quot;%1&quot;. %2</translation>
-    </message>
-    <message>
-        <source>成功读入! 总步数：%1</source>
-        <translation>Game loaded. Total moves: %1</translation>
-    </message>
-    <message>
         <source>提示</source>
         <translation>Hint</translation>
     </message>
     <message>
         <source>H</source>
         <translation>H</translation>
-    </message>
-    <message>
-        <source>和棋！</source>
-        <translation>It&apos;s a draw!</translation>
-    </message>
-    <message>
-        <source>你赢了! </source>
-        <translation>You win! </translation>
-    </message>
-    <message>
-        <source>对方赢了! </source>
-        <translation>They win! </translation>
-    </message>
-    <message>
-        <source>对方有可能赢哦! </source>
-        <translation>They might win! </translation>
-    </message>
-    <message>
-        <source>你有可能赢哦! </source>
-        <translation>You might win! </translation>
     </message>
     <message>
         <source>对手</source>
@@ -520,16 +539,6 @@
         <translation>Engine Log</translation>
     </message>
     <message>
-        <source>外部引擎 %1 出错：%2。
-棋局保持原样，对手换回了内置电脑。</source>
-        <translation>The external engine %1 failed: %2.
-The game is as it was, and the built-in computer is your opponent again.</translation>
-    </message>
-    <message>
-        <source>玩家</source>
-        <translation>Player</translation>
-    </message>
-    <message>
         <source>显示必胜棋路</source>
         <translation>Show Forced Line</translation>
     </message>
@@ -544,10 +553,6 @@ Where the line goes through a three, the defender&apos;s answer shown is the fir
     <message>
         <source>L</source>
         <translation>L</translation>
-    </message>
-    <message>
-        <source>这局棋没能保存，下次不能继续：无法写入文件 &quot;%1&quot;。%2</source>
-        <translation>This game could not be kept for the next start: cannot write the file &quot;%1&quot;. %2</translation>
     </message>
     <message>
         <source>无法打开网页浏览器。请在浏览器中打开这个地址：

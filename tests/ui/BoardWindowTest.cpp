@@ -20,7 +20,7 @@ namespace {
 // The pixel just above the top-left corner arm of a point's marker: the marker covers it, while
 // no stone, grid line or number does.
 QPoint MarkerPixel(const TForm1& form, int column, int row) {
-    const int c = form.CellSize;
+    const int c = CellOf(form);
     return QPoint(column * c - c / 2 + 3, row * c - c / 2 + 1);
 }
 
@@ -51,13 +51,13 @@ class BoardWindowTest : public QObject {
         // the markers elsewhere differs there by exactly the marker colours.
         const QImage shown = form.Picture();
         form.Record().LastMove = BoardPoint{1, 1};
-        form.HoverPoint = BoardPoint{1, 1};
-        form.RedrawBoard();
+        w.MoveTo(w.PixelOf(1, 1));
+        emit form.Session().SceneChanged();
         const QImage bare = form.Picture();
         const QPoint green = MarkerPixel(form, 8, 8);
         const QPoint red = MarkerPixel(form, 3, 3);
-        QCOMPARE(shown.pixel(green), Xor(bare.pixel(green), TForm1::LastMoveMarkerColour));
-        QCOMPARE(shown.pixel(red), Xor(bare.pixel(red), TForm1::PointerMarkerColour));
+        QCOMPARE(shown.pixel(green), Xor(bare.pixel(green), BoardImage::LastMoveMarkerColour));
+        QCOMPARE(shown.pixel(red), Xor(bare.pixel(red), BoardImage::PointerMarkerColour));
     }
 
     void thePersonsClickIsAnsweredByTheComputer() {
@@ -143,18 +143,18 @@ class BoardWindowTest : public QObject {
     void pixelsMapToPointsUpToTheEdges() {
         ShownWindow w;
         TForm1& form = *w.form;
-        QCOMPARE(form.CellSize, 29);
+        QCOMPARE(CellOf(form), 29);
         int column = 0;
         int row = 0;
-        QVERIFY(form.PixelToPoint(0, 0, column, row));
+        QVERIFY(BoardOf(form)->Geometry().PixelToPoint(QPoint(0, 0), column, row));
         QCOMPARE(column, 1);
-        QVERIFY(form.PixelToPoint(42, 448, column, row));
+        QVERIFY(BoardOf(form)->Geometry().PixelToPoint(QPoint(42, 448), column, row));
         QCOMPARE(column, 1);
         QCOMPARE(row, 15);
-        QVERIFY(form.PixelToPoint(43, 43, column, row));
+        QVERIFY(BoardOf(form)->Geometry().PixelToPoint(QPoint(43, 43), column, row));
         QCOMPARE(column, 2);
-        QVERIFY(!form.PixelToPoint(449, 100, column, row));
-        QVERIFY(!form.PixelToPoint(100, 449, column, row));
+        QVERIFY(!BoardOf(form)->Geometry().PixelToPoint(QPoint(449, 100), column, row));
+        QVERIFY(!BoardOf(form)->Geometry().PixelToPoint(QPoint(100, 449), column, row));
 
         // Real clicks: the margin pixel 0 plays on the first point, pixel 449 plays nothing.
         w.Action("Action8")->trigger();
@@ -170,7 +170,7 @@ class BoardWindowTest : public QObject {
         ShownWindow w;
         TForm1& form = *w.form;
         QCOMPARE(w.image->size(), QSize(464, 464));
-        QCOMPARE(form.CellSize, 29);
+        QCOMPARE(CellOf(form), 29);
         QCOMPARE(form.Picture().size(), QSize(464, 464));
         QVERIFY(form.screen()->availableGeometry().contains(form.frameGeometry()));
 
@@ -179,7 +179,7 @@ class BoardWindowTest : public QObject {
             const BoardGeometry board = w.image->Geometry();
             const QRect square = board.Square();
             QVERIFY2(board.cell >= BoardImage::SmallestCell, what);
-            QCOMPARE(form.CellSize, board.cell);
+            QCOMPARE(CellOf(form), board.cell);
             QVERIFY2(w.image->rect().contains(square), what);
             const QRect image = w.image->rect();
             QVERIFY2(
@@ -219,7 +219,7 @@ class BoardWindowTest : public QObject {
         w.MoveTo(w.PixelOf(12, 4));
         QCOMPARE(form.StatusText(1), QStringLiteral("12 : 4"));
         QVERIFY(form.Picture() != atFive);
-        QVERIFY(form.HoverPoint == (BoardPoint{12, 4}));
+        QVERIFY(BoardOf(form)->Pointer() == (BoardPoint{12, 4}));
         w.MoveTo(w.PixelOf(5, 5));
         QCOMPARE(form.Picture(), atFive);
 
@@ -231,7 +231,7 @@ class BoardWindowTest : public QObject {
         // Outside the board nothing changes.
         w.MoveTo(QPoint(460, 460));
         QCOMPARE(form.StatusText(1), QStringLiteral("5 : 5"));
-        QVERIFY(form.HoverPoint == (BoardPoint{5, 5}));
+        QVERIFY(BoardOf(form)->Pointer() == (BoardPoint{5, 5}));
     }
 
     void placingAStoneDrawsOnlyItsOwnSquare() {
@@ -241,7 +241,7 @@ class BoardWindowTest : public QObject {
         const QImage before = form.Picture();
         w.Click(3, 12);
         const QImage after = form.Picture();
-        const int c = form.CellSize;
+        const int c = CellOf(form);
         // Every changed pixel lies in the squares of (3, 12) and of the old last move (8, 8).
         const QRect newSquare(3 * c - c, 12 * c - c, 2 * c, 2 * c);
         const QRect oldSquare(8 * c - c, 8 * c - c, 2 * c, 2 * c);
@@ -263,7 +263,7 @@ class BoardWindowTest : public QObject {
         w.Action("Action8")->trigger();
         w.Click(4, 4);
         w.Click(12, 12);  // move 3, Black
-        const int c = form.CellSize;
+        const int c = CellOf(form);
         auto numberCorner = [&](int column, int row) {
             return form.Picture().pixel(column * c - 5, row * c - 5);
         };
@@ -272,7 +272,7 @@ class BoardWindowTest : public QObject {
         QVERIFY(withoutNumber != white);
 
         w.Action("N8")->trigger();
-        QVERIFY(form.ShowMoveNumbers);
+        QVERIFY(form.findChild<QAction*>(QStringLiteral("N8"))->isChecked());
         QCOMPARE(numberCorner(8, 8), white);
         QCOMPARE(numberCorner(12, 12), white);
 
@@ -286,7 +286,7 @@ class BoardWindowTest : public QObject {
         QCOMPARE(numberCorner(2, 13), white);
 
         w.Action("N8")->trigger();
-        QVERIFY(!form.ShowMoveNumbers);
+        QVERIFY(!form.findChild<QAction*>(QStringLiteral("N8"))->isChecked());
         QVERIFY(numberCorner(8, 8) != white);
     }
 
@@ -311,8 +311,8 @@ class BoardWindowTest : public QObject {
     void theComputerAnswersTheWinningStoneAsWell() {
         ShownWindow w;
         TForm1& form = *w.form;
-        w.form->ComputerFirst = false;
-        form.NewGame();  // the person plays Black; place four black stones without replies
+        w.Action("N16")->trigger();
+        form.Action1Execute();  // the person plays Black; place four black stones without replies
         for (int k = 4; k <= 7; ++k)
             form.Board().Place(k, 3, wuziqi::Black);
         w.Click(8, 3);
@@ -334,7 +334,7 @@ class BoardWindowTest : public QObject {
         board.Grid[1][1] = wuziqi::Empty;
         board.Grid[15][15] = wuziqi::Empty;
         board.Grid[14][15] = wuziqi::Empty;
-        form.RedrawBoard();
+        emit form.Session().SceneChanged();
 
         w.Click(15, 15);
         QVERIFY(w.messages.empty());
@@ -354,10 +354,10 @@ class BoardWindowTest : public QObject {
         ShownWindow w;
         TForm1& form = *w.form;
         wuziqi::StartReview(form.Record(), {{8, 8}, {9, 9}, {7, 9}});
-        form.RedrawBoard();
+        emit form.Session().SceneChanged();
         QCOMPARE(form.Record().GameMode, wuziqi::ModeReview);
 
-        form.NewGame();
+        form.Action1Execute();
         const wuziqi::GameRecord& record = form.Record();
         QCOMPARE(record.GameMode, wuziqi::ModeAgainstComputer);  // Action8 is checked
         QCOMPARE(record.HistoryCursor, 1);                       // the opening stone is recorded
@@ -393,7 +393,7 @@ class BoardWindowTest : public QObject {
         ShownWindow w;
         TForm1& form = *w.form;
         w.Action("N16")->trigger();
-        QVERIFY(!form.ComputerFirst);
+        QVERIFY(!form.Session().ComputerFirst());
         w.Action("Action1")->trigger();
         QCOMPARE(form.Board().GetCell(8, 8), wuziqi::Empty);
         QCOMPARE(form.Record().CurrentColour, std::uint8_t{wuziqi::Black});

@@ -42,10 +42,10 @@ class ComputerTurnTest : public QObject {
         QTimer ticker;
         ticker.setInterval(1);
         connect(&ticker, &QTimer::timeout,
-                [&] { ticksWhileThinking += w.form->ComputerThinking(); });
+                [&] { ticksWhileThinking += w.form->Session().OpponentThinking(); });
         ticker.start();
         PressPoint(w, 7, 8);
-        QVERIFY(w.form->ComputerThinking());
+        QVERIFY(w.form->Session().OpponentThinking());
         QVERIFY(!w.Action("ActionHint")->isEnabled());  // no hint while it thinks
         w.Click(1, 1);  // refused while it thinks: the board takes no stone
         QCOMPARE(w.form->Board().GetCell(1, 1), wuziqi::Empty);
@@ -60,9 +60,9 @@ class ComputerTurnTest : public QObject {
         SetUpSlowPosition(w);
         w.Action("N16")->trigger();  // the computer opens again
         PressPoint(w, 7, 8);
-        QVERIFY(w.form->ComputerThinking());
+        QVERIFY(w.form->Session().OpponentThinking());
         w.Action("Action1")->trigger();
-        QVERIFY(!w.form->ComputerThinking());
+        QVERIFY(!w.form->Session().OpponentThinking());
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::processEvents();
         const wuziqi::GameRecord& record = w.form->Record();
@@ -76,7 +76,7 @@ class ComputerTurnTest : public QObject {
         ShownWindow w;
         SetUpSlowPosition(w);
         PressPoint(w, 7, 8);
-        QVERIFY(w.form->ComputerThinking());
+        QVERIFY(w.form->Session().OpponentThinking());
         w.Action("Action4")->trigger();
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::processEvents();
@@ -107,7 +107,7 @@ class ComputerTurnTest : public QObject {
         ShownWindow w;
         const QImage fine = w.form->Picture(2.0);
         QCOMPARE(fine.size(), w.image->size() * 2);
-        const QRect stone = w.form->StoneRect(8, 8);
+        const QRect stone = BoardOf(*w.form)->Geometry().PointSquare(8, 8);
         int mixedBlocks = 0;
         for (int y = 2 * stone.top(); y < 2 * (stone.bottom() + 1); y += 2) {
             for (int x = 2 * stone.left(); x < 2 * (stone.right() + 1); x += 2) {

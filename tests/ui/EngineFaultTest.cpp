@@ -166,9 +166,9 @@ class EngineFaultTest : public QObject {
         Transcript sent(w);
         QTRY_COMPARE(w.form->StatusText(0), QStringLiteral("pbrain-fake 0.1"));  // set up
         QTest::mouseClick(w.image, Qt::LeftButton, {}, w.PixelOf(7, 7));
-        QVERIFY(w.form->ComputerThinking());
+        QVERIFY(w.form->Session().OpponentThinking());
         w.Action("Action4")->trigger();  // takes the unanswered stone back
-        QVERIFY(!w.form->ComputerThinking());
+        QVERIFY(!w.form->Session().OpponentThinking());
         QTest::qWait(1500);  // the late answer comes and is dropped
         QCOMPARE(w.form->Record().HistoryCursor, 1);
         QCOMPARE(w.form->Board().GetCell(1, 1), wuziqi::Empty);
@@ -213,7 +213,7 @@ class EngineFaultTest : public QObject {
         QTRY_COMPARE(w.form->StatusText(0), QStringLiteral("pbrain-fake 0.1"));  // its ABOUT
         const QString before = w.form->StatusText(0);
         QTest::mouseClick(w.image, Qt::LeftButton, {}, w.PixelOf(7, 7));
-        QVERIFY(w.form->ComputerThinking());
+        QVERIFY(w.form->Session().OpponentThinking());
         QCOMPARE(w.form->StatusText(0), before);
         QTRY_COMPARE(w.form->StatusText(0), QStringLiteral("思考中…"));
         QCOMPARE(w.form->cursor().shape(), Qt::BusyCursor);

@@ -149,7 +149,7 @@ class KeptGameTest : public QObject {
         QuitSignals quitSignals;
         connect(&quitSignals, &QuitSignals::QuitRequested, w.form.get(), &TForm1::EndSession);
         w.Click(7, 7);
-        const wuziqi::KeptGame expected = KeptGameOf(w.form->Record(), false);
+        const wuziqi::KeptGame expected = wuziqi::KeptGameOf(w.form->Record(), false);
         ::kill(::getpid(), SIGTERM);
         QTRY_VERIFY(KeptGameExists());
         const wuziqi::DecodedKeptGame kept = wuziqi::DecodeKeptGame(KeptBytes().toStdString());

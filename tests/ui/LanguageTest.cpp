@@ -84,7 +84,7 @@ class LanguageTest : public QObject {
         TForm2 about(w.form.get());
         w.form->SetAboutDialog(&about);
         w.form->Timer1Timer();  // the clock panels
-        w.form->PatternMismatch(3);
+        w.emit form->Session().PatternMismatch(3);
         const QList<QWidget*> windows = {w.form.get(), &about};
         const QMap<QString, QString> chinese = VisibleTexts(windows);
         QVERIFY(chinese.size() > 50);
@@ -216,12 +216,12 @@ class LanguageTest : public QObject {
         w.Click(1, 15);
         QCOMPARE(panel(), QStringLiteral("我赢了! "));
         w.Action("ActionHint")->trigger();
-        QTRY_VERIFY(!w.form->HintThinking());
-        QVERIFY(w.form->HintPoint && panel() != QStringLiteral("我赢了! "));
+        QTRY_VERIFY(!w.form->Session().HintThinking());
+        QVERIFY(w.form->Session().HintPoint() && panel() != QStringLiteral("我赢了! "));
 
         UseLanguage(Language::English);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-        QVERIFY(w.form->HintPoint);
+        QVERIFY(w.form->Session().HintPoint());
         w.Action("N8")->trigger();  // any other command takes the hint away
         QCOMPARE(panel(), QStringLiteral("I win! "));
         UseLanguage(Language::Chinese);

@@ -23,7 +23,7 @@ namespace {
 bool Marked(const TForm1& form, std::initializer_list<BoardPoint> points) {
     const QImage picture = form.Picture();
     for (BoardPoint p : points) {
-        const QRgb c = picture.pixel(p.x * form.CellSize, p.y * form.CellSize);
+        const QRgb c = picture.pixel(p.x * CellOf(form), p.y * CellOf(form));
         if (qRed(c) < 150 || qGreen(c) > 90 || qBlue(c) > 90) return false;
     }
     return true;
@@ -108,20 +108,20 @@ class PlayAidsTest : public QObject {
         QAction* hint = w.Action("ActionHint");
         hint->trigger();
         QVERIFY(!hint->isEnabled());  // while it is worked out
-        QTRY_VERIFY_WITH_TIMEOUT(!form.HintThinking(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(!form.Session().HintThinking(), 60000);
         QVERIFY(hint->isEnabled());
         QVERIFY(game() == before);
         wuziqi::TGameBoard copy = form.Board();
         copy.SetReporter(nullptr);
         BoardPoint expected = form.Record().LastMove;
         copy.ChooseMove(form.Record().CurrentColour, expected.x, expected.y, 16);
-        QVERIFY(form.HintPoint == expected);
+        QVERIFY(form.Session().HintPoint() == expected);
         QCOMPARE(form.StatusText(0), text);
         QVERIFY(form.Picture() != picture);  // the marker
 
         w.Action("N8")->trigger();  // the next command takes it away
         w.Action("N8")->trigger();
-        QVERIFY(!form.HintPoint);
+        QVERIFY(!form.Session().HintPoint());
         QCOMPARE(form.StatusText(0), panel);
         QCOMPARE(form.Picture(), picture);
     }
@@ -144,31 +144,33 @@ class PlayAidsTest : public QObject {
         const QImage plain = form.Picture();
 
         line->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(!form.LineThinking(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(!form.Session().LineThinking(), 60000);
         // The line from the computer's stone on, which is on the board already.
         const wuziqi::ForcedLine proved = wuziqi::FindForcedLine(before, wuziqi::Black, 16);
         QCOMPARE(proved.size(), std::size_t{3});
         QVERIFY(proved.front() == form.Record().LastMove);
-        QVERIFY(form.ShownLine() == wuziqi::ForcedLine(proved.begin() + 1, proved.end()));
+        QVERIFY(form.Session().LineDrawn().moves ==
+                wuziqi::ForcedLine(proved.begin() + 1, proved.end()));
         const QImage drawn = form.Picture();
         QVERIFY(drawn != plain);
 
         line->trigger();  // used again: gone, and the board as it was
-        QVERIFY(form.ShownLine().empty());
+        QVERIFY(form.Session().LineDrawn().moves.empty());
         QCOMPARE(form.Picture(), plain);
         line->trigger();  // known already: at once
-        QCOMPARE(form.ShownLine().size(), std::size_t{2});
+        QCOMPARE(form.Session().LineDrawn().moves.size(), std::size_t{2});
         QCOMPARE(form.Picture(), drawn);
 
         w.Action("Action4")->trigger();  // stepping off the position takes the line away
-        QVERIFY(form.ShownLine().empty());
+        QVERIFY(form.Session().LineDrawn().moves.empty());
         QVERIFY(!line->isEnabled());
         w.Action("Action5")->trigger();
         QVERIFY(line->isEnabled());
-        QVERIFY(form.ShownLine().empty());
+        QVERIFY(form.Session().LineDrawn().moves.empty());
         line->trigger();
-        w.Click(form.ShownLine().front().x, form.ShownLine().front().y);  // the next stone
-        QVERIFY(form.ShownLine().empty());
+        w.Click(form.Session().LineDrawn().moves.front().x,
+                form.Session().LineDrawn().moves.front().y);  // the next stone
+        QVERIFY(form.Session().LineDrawn().moves.empty());
         QCOMPARE(w.messages, std::vector<std::string>{"Black Win!"});
     }
 
@@ -180,18 +182,19 @@ class PlayAidsTest : public QObject {
         for (BoardPoint p : {BoardPoint{1, 1}, {9, 8}, {1, 3}, {10, 8}, {1, 5}})
             w.Click(p.x, p.y);
         w.Action("ActionHint")->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(!form.HintThinking(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(!form.Session().HintThinking(), 60000);
         QCOMPARE(form.StatusText(0), QStringLiteral("你赢了! "));
         QVERIFY(line->isEnabled());
         line->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(!form.LineThinking(), 60000);
-        QCOMPARE(form.ShownLine().size(), std::size_t{3});
-        QVERIFY(form.ShownLine().front() == form.HintPoint);  // the hint is not played yet
-        QVERIFY(form.HintPoint);
+        QTRY_VERIFY_WITH_TIMEOUT(!form.Session().LineThinking(), 60000);
+        QCOMPARE(form.Session().LineDrawn().moves.size(), std::size_t{3});
+        QVERIFY(form.Session().LineDrawn().moves.front() ==
+                form.Session().HintPoint());  // the hint is not played yet
+        QVERIFY(form.Session().HintPoint());
 
         w.Action("N8")->trigger();  // another command takes the hint, and its line, away
-        QVERIFY(!form.HintPoint);
-        QVERIFY(form.ShownLine().empty());
+        QVERIFY(!form.Session().HintPoint());
+        QVERIFY(form.Session().LineDrawn().moves.empty());
         QVERIFY(!line->isEnabled());
         w.Action("N8")->trigger();
     }
@@ -227,13 +230,13 @@ class PlayAidsTest : public QObject {
         auto* start = form.findChild<wuziqi::TXPButton*>(QStringLiteral("XPButton2"));
         QCOMPARE(QApplication::focusWidget(), start);
         Key(w, Qt::Key_Home);  // under the start panel the board takes no keys
-        QVERIFY(form.HoverPoint == (BoardPoint{3, 3}));
+        QVERIFY(BoardOf(form)->Pointer() == (BoardPoint{3, 3}));
         QTest::keyClick(start, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), w.image);
 
         Key(w, Qt::Key_Left, 20);
         Key(w, Qt::Key_Up, 20);  // it stops at the edges
-        QVERIFY(form.HoverPoint == (BoardPoint{1, 1}));
+        QVERIFY(BoardOf(form)->Pointer() == (BoardPoint{1, 1}));
         for (int row = 1; row <= 15; ++row) {  // to and fro, row by row
             for (int step = 1; step < 15; ++step) {
                 Key(w, row % 2 ? Qt::Key_Right : Qt::Key_Left);
@@ -242,7 +245,7 @@ class PlayAidsTest : public QObject {
             }
             Key(w, Qt::Key_Down);
         }
-        QVERIFY(form.HoverPoint == (BoardPoint{15, 15}));
+        QVERIFY(BoardOf(form)->Pointer() == (BoardPoint{15, 15}));
 
         ShownWindow clicked;
         clicked.Click(15, 15);
@@ -252,7 +255,7 @@ class PlayAidsTest : public QObject {
         Key(w, Qt::Key_Return);  // on a taken point, refused as the click is
         QCOMPARE(w.messages, std::vector<std::string>{" Set Wrong!"});
         Key(w, Qt::Key_Home);
-        QVERIFY(form.HoverPoint == (BoardPoint{8, 8}));
+        QVERIFY(BoardOf(form)->Pointer() == (BoardPoint{8, 8}));
     }
 
     void theCommandsAnswerTheirShortcuts() {
@@ -274,7 +277,7 @@ class PlayAidsTest : public QObject {
         QCOMPARE(StepForwardKeys({shiftZ}), (QList<QKeySequence>{shiftZ, ctrlY}));
         QCOMPARE(StepForwardKeys({ctrlY, shiftZ}), (QList<QKeySequence>{ctrlY, shiftZ}));
         QTest::keyClick(w.form.get(), Qt::Key_H);
-        QVERIFY(w.form->HintThinking() || w.form->HintPoint);
+        QVERIFY(w.form->Session().HintThinking() || w.form->Session().HintPoint());
         QCOMPARE(w.Action("ActionLine")->shortcut(), QKeySequence(Qt::Key_L));
     }
 

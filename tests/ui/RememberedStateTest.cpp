@@ -88,7 +88,8 @@ class RememberedStateTest : public QObject {
         QVERIFY(!w.form->findChild<QToolBar*>(QStringLiteral("ToolBar1"))->isVisible());
         QVERIFY(w.Action("N12")->isChecked() && !w.Action("Action8")->isChecked());
         QVERIFY(!w.Action("N16")->isChecked() && !w.Action("N16")->isEnabled());
-        QVERIFY(w.Action("N8")->isChecked() && w.form->ShowMoveNumbers);
+        QVERIFY(w.Action("N8")->isChecked() &&
+                w.form->findChild<QAction*>(QStringLiteral("N8"))->isChecked());
         QVERIFY(w.form->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
         QCOMPARE(w.form->Record().HistoryCursor, 0);  // the person opens: the computer does not
         QCOMPARE(w.form->findChild<QFileDialog*>(QStringLiteral("OpenDialog1"))->directory(),
@@ -203,7 +204,7 @@ class RememberedStateTest : public QObject {
             ShownWindow w;
             // The reply cannot arrive before the window has gone back to its event loop.
             QTest::mouseClick(w.image, Qt::LeftButton, {}, w.PixelOf(7, 7));
-            QVERIFY(w.form->ComputerThinking());
+            QVERIFY(w.form->Session().OpponentThinking());
             Close(w);
         }
         ShownWindow w(ShownWindow::OpenedAgain);

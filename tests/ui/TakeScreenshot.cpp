@@ -21,19 +21,18 @@
 namespace {
 
 void ClickPoint(TForm1& form, BoardImage* image, int column, int row) {
-    QTest::mouseClick(image, Qt::LeftButton, {},
-                      QPoint(column * form.CellSize, row * form.CellSize));
+    QTest::mouseClick(image, Qt::LeftButton, {}, QPoint(column * CellOf(form), row * CellOf(form)));
 }
 
 void MovePointer(TForm1& form, BoardImage* image, int column, int row) {
-    const QPoint pixel(column * form.CellSize, row * form.CellSize);
+    const QPoint pixel(column * CellOf(form), row * CellOf(form));
     QMouseEvent move(QEvent::MouseMove, pixel, image->mapToGlobal(pixel), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(image, &move);
 }
 
 void WaitForOpponent(const TForm1& form) {
-    while (form.ComputerThinking())
+    while (form.Session().OpponentThinking())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
@@ -71,10 +70,10 @@ bool GrabPlayAids(const QDir& folder) {
     for (const auto& move : moves)
         ClickPoint(form, image, move[0], move[1]);
     form.findChild<QAction*>(QStringLiteral("ActionHint"))->trigger();
-    while (form.HintThinking())
+    while (form.Session().HintThinking())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     form.findChild<QAction*>(QStringLiteral("ActionLine"))->trigger();
-    while (form.LineThinking())
+    while (form.Session().LineThinking())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     MovePointer(form, image, 14, 3);
     QCoreApplication::processEvents();

@@ -12,7 +12,16 @@
 #include <vector>
 
 #include "BoardImage.h"
+#include "GameSession.h"
 #include "MainForm.h"
+
+// The window's board widget, and the size of its cells as it is drawn now.
+inline BoardImage* BoardOf(const TForm1& form) {
+    return form.findChild<BoardImage*>(QStringLiteral("Image1"));
+}
+inline int CellOf(const TForm1& form) {
+    return BoardOf(form)->Geometry().cell;
+}
 
 // The settings of a first start, kept in a folder of the test's own: never the person's, and
 // never those another test left; or, for a window opened again, those the windows before it
@@ -54,7 +63,7 @@ struct ShownWindow {
         QTest::mouseClick(image, Qt::LeftButton, {}, pixel);
         WaitForComputer();
     }
-    void WaitForComputer() { QTRY_VERIFY_WITH_TIMEOUT(!form->ComputerThinking(), 60000); }
+    void WaitForComputer() { QTRY_VERIFY_WITH_TIMEOUT(!form->Session().OpponentThinking(), 60000); }
     void Click(int column, int row) { ClickPixel(PixelOf(column, row)); }
     // A pointer movement with no button held, delivered to the image as the window system would.
     void MoveTo(QPoint pixel) {

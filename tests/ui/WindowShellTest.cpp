@@ -236,7 +236,7 @@ class WindowShellTest : public QObject {
         QVERIFY(!barWidget->isHidden());
         QCOMPARE(form.height(), height);
         QCOMPARE(w.image->size(), board);
-        QCOMPARE(form.CellSize, 29);
+        QCOMPARE(CellOf(form), 29);
     }
 
     void theStartButtonOnlyUncoversTheBoard() {

@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "BoardPictures.h"
-#include "GameBoard.h"
+#include "CellState.h"
 
 namespace {
 
@@ -33,7 +33,8 @@ BoardPainter::BoardPainter(QPainter& painter, const BoardGeometry& geometry,
       pictures(pictures),
       devicePixelRatio(devicePixelRatio) {}
 
-void BoardPainter::Paint(const BoardScene& scene, const QPalette& palette) {
+void BoardPainter::Paint(const BoardScene& scene, wuziqi::BoardPoint pointer,
+                         const QPalette& palette) {
     const QRect square = geometry.Square();
     const QImage& wood = pictures.Background(devicePixelRatio);
     painter.save();
@@ -43,25 +44,23 @@ void BoardPainter::Paint(const BoardScene& scene, const QPalette& palette) {
     else
         painter.drawImage(square, wood);
     painter.restore();
-    if (geometry.IsEmpty() || !scene.board || !scene.record) return;
+    if (geometry.IsEmpty()) return;
 
     // The markers go first, in exclusive-or with the wood; the grid and the stones cover them.
-    DrawPointMarker(scene.hover.x, scene.hover.y, PointerMarkerColour);
-    DrawPointMarker(scene.record->LastMove.x, scene.record->LastMove.y, LastMoveMarkerColour);
+    DrawPointMarker(pointer.x, pointer.y, PointerMarkerColour);
+    DrawPointMarker(scene.lastMove.x, scene.lastMove.y, LastMoveMarkerColour);
     DrawGrid();
     for (int i = 1; i <= 15; ++i) {
         for (int j = 1; j <= 15; ++j) {
-            const wuziqi::CellState cell = scene.board->GetCell(i, j);
+            const wuziqi::CellState cell = scene.At(i, j);
             if (cell == wuziqi::Black || cell == wuziqi::White) DrawStone(i, j, cell);
         }
     }
     if (scene.showMoveNumbers) {
         // Only the moves on the board: those stepped back over are not numbered.
-        const auto& history = scene.record->MoveHistory;
-        for (int n = 1; n <= scene.record->HistoryCursor; ++n) {
-            const wuziqi::MoveRecord& move = history[static_cast<std::size_t>(n - 1)];
-            DrawMoveNumber(move.x, move.y, n, palette.color(QPalette::WindowText));
-        }
+        int n = 0;
+        for (const wuziqi::BoardPoint move : scene.played)
+            DrawMoveNumber(move.x, move.y, ++n, palette.color(QPalette::WindowText));
     }
     for (const wuziqi::FiveLine& line : scene.fives)
         DrawFiveLine(line);

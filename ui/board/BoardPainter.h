@@ -26,7 +26,7 @@ class BoardPainter {
     BoardPainter(QPainter& painter, const BoardGeometry& geometry, const BoardPictures& pictures,
                  qreal devicePixelRatio);
 
-    void Paint(const BoardScene& scene, const QPalette& palette);
+    void Paint(const BoardScene& scene, wuziqi::BoardPoint pointer, const QPalette& palette);
 
     // The four corner brackets of a point in exclusive-or mode: drawing it twice restores
     // the picture.

@@ -14,16 +14,9 @@ class QSettings;
 QString KeptGamePath();
 bool KeptGameExists();
 
-// The record's game with what 继续上局 needs to go on with it.
-wuziqi::KeptGame KeptGameOf(const wuziqi::GameRecord& record, bool computerToMove);
-
 // Replaces the kept game; nothing on success, or the system's reason, with the game kept
 // before left as it was.
 std::optional<QString> KeepGame(const wuziqi::KeptGame& game);
-
-// Puts the record and its board back into the kept game, replaying the moves on the board
-// without announcing anything.
-void RestoreGame(wuziqi::GameRecord& record, const wuziqi::KeptGame& game);
 
 // The version before kept the moves in last-game.wzq and the state in the settings' "resume/"
 // keys. Moves them, once, into the kept-game file (as they were, when the moves are damaged, so

@@ -60,7 +60,7 @@ wuziqi::KeptGame AsLoadedGame(std::vector<wuziqi::MoveRecord> moves) {
     wuziqi::TGameBoard board;
     wuziqi::GameRecord record(board);
     wuziqi::StartReview(record, std::move(moves));
-    return KeptGameOf(record, false);
+    return wuziqi::KeptGameOf(record, false);
 }
 
 }  // namespace

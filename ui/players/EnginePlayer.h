@@ -36,6 +36,7 @@ class EnginePlayer : public GamePlayer {
     // The engine cannot be interrupted: its answer is awaited and dropped.
     void CancelMove() override;
     bool Thinking() const override { return wanted != 0; }
+    bool ChoosesOwnOpening() const override { return true; }
 
     // The engine's name as it gives it, or the program's file name.
     QString Name() const;

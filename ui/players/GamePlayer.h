@@ -31,6 +31,9 @@ class GamePlayer : public QObject {
     // Drops the pending request, if any: its answer never arrives.
     virtual void CancelMove() = 0;
     virtual bool Thinking() const = 0;
+    // Whether, playing first, it chooses its own opening on the empty board; the built-in
+    // computer always opens on the centre point.
+    virtual bool ChoosesOwnOpening() const { return false; }
 
   signals:
     // The answer to the pending request: the point (none on a full board) and the comment.

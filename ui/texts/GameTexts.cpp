@@ -14,6 +14,23 @@ QString GameTexts::Verdict(wuziqi::Verdict verdict) {
     return {};
 }
 
+QString GameTexts::HintVerdict(wuziqi::Verdict verdict) {
+    // The search's verdict is said by the side it chose for; the hint says it to that side.
+    switch (verdict) {
+        case wuziqi::Verdict::Unchanged:
+        case wuziqi::Verdict::None: return QStringLiteral(" ");
+        case wuziqi::Verdict::IWin: return tr("你赢了! ");
+        case wuziqi::Verdict::YouWin: return tr("对方赢了! ");
+        case wuziqi::Verdict::YouMightWin: return tr("对方有可能赢哦! ");
+        case wuziqi::Verdict::IMightWin: return tr("你有可能赢哦! ");
+    }
+    return QStringLiteral(" ");
+}
+
+QString GameTexts::Draw() {
+    return tr("和棋！");
+}
+
 QString GameTexts::Refusal(wuziqi::PlaceRefusal) {
     // One text for every reason: the point cannot take that stone.
     return tr(" Set Wrong!");

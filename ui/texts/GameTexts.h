@@ -18,6 +18,12 @@ class GameTexts {
     // (the panel then keeps what it shows).
     static QString Verdict(wuziqi::Verdict verdict);
 
+    // What the first status panel says of a hint's verdict, told to the side to move.
+    static QString HintVerdict(wuziqi::Verdict verdict);
+
+    // A full board: the message, and what a hint says there.
+    static QString Draw();
+
     // The message for a refused placement.
     static QString Refusal(wuziqi::PlaceRefusal reason);
 

@@ -26,9 +26,11 @@ int main(int argc, char* argv[]) {
     // Told to end, by a signal or by the desktop session, the program keeps the game as a
     // close does, and quits.
     QuitSignals quitSignals;
-    QObject::connect(&quitSignals, &QuitSignals::QuitRequested, &form, &TForm1::EndSession);
+    QObject::connect(&quitSignals, &QuitSignals::QuitRequested, &form,
+                     [&form] { form.EndSession(); });
 #ifndef QT_NO_SESSIONMANAGER
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, &TForm1::EndSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
+                     [&form] { form.EndSession(); });
 #endif
     form.show();
     return QApplication::exec();
