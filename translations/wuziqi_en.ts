@@ -543,14 +543,6 @@ The game is as it was, and the built-in computer is your opponent again.</transl
         <translation>Show Forced Line</translation>
     </message>
     <message>
-        <source>显示电脑证明的必胜棋路：进攻方的每一步和防守方被迫的应手，以编号的半透明棋子画在棋盘上，再用一次即收起。
-这只是“防守方只堵不攻”时的必胜：搜索从不让防守方用自己的冲四或活三反击，强手可以借反击化解。
-棋路经过活三时，所示的防守应手是搜索最先尝试的那一手，而非唯一的应法。</source>
-        <translation>Shows the forced win the computer proved: each attacking move and the defender&apos;s forced answers, drawn as numbered half-transparent stones; use it again to hide them.
-It is a forced win only if the defender only blocks: the search never lets the defender answer with a four or a three of its own, so a strong player can refute it.
-Where the line goes through a three, the defender&apos;s answer shown is the first one the search tried, not the only one.</translation>
-    </message>
-    <message>
         <source>L</source>
         <translation>L</translation>
     </message>
@@ -559,6 +551,44 @@ Where the line goes through a three, the defender&apos;s answer shown is the fir
 %1</source>
         <translation>No web browser could be opened. Open this address in your browser:
 %1</translation>
+    </message>
+    <message>
+        <source>难度</source>
+        <translation>Difficulty</translation>
+    </message>
+    <message>
+        <source>入门</source>
+        <translation>Beginner</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>大师</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>大师每步用时…</source>
+        <translation>Master&apos;s time per move…</translation>
+    </message>
+    <message>
+        <source>大师每步思考的时间（秒）：</source>
+        <translation>The master&apos;s time for each move (seconds):</translation>
+    </message>
+    <message>
+        <source>显示电脑证明的必胜棋路：进攻方的每一步和防守方被迫的应手，以编号的半透明棋子画在棋盘上，再用一次即收起。</source>
+        <translation>Shows the forced win the computer proved: each attacking move and the defender&apos;s forced answers, drawn as numbered half-transparent stones; use it again to hide them.</translation>
+    </message>
+    <message>
+        <source>这只是“防守方只堵不攻”时的必胜：搜索从不让防守方用自己的冲四或活三反击，强手可以借反击化解。
+棋路经过活三时，所示的防守应手是搜索最先尝试的那一手，而非唯一的应法。</source>
+        <translation>It is a forced win only if the defender only blocks: the search never lets the defender answer with a four or a three of its own, so a strong player can refute it.
+Where the line goes through a three, the defender&apos;s answer shown is the first one the search tried, not the only one.</translation>
+    </message>
+    <message>
+        <source>大师的棋路对防守方的每一种应法都成立，包括用冲四或活三反击。</source>
+        <translation>The master&apos;s line holds against every defence, counter-attacks with a four or a three included.</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,15 @@ std::optional<PlayLevel> ParsePlayLevel(std::string_view text) {
     return std::nullopt;
 }
 
+const char* PlayLevelName(PlayLevel level) {
+    switch (level) {
+        case PlayLevel::Beginner: return "beginner";
+        case PlayLevel::Master: return "master";
+        case PlayLevel::Standard: break;
+    }
+    return "standard";
+}
+
 MasterAnswer LevelReply(PlayLevel level, TGameBoard& board, std::uint8_t colour, BoardPoint last,
                         MasterPlayer& master, const SearchLimits& limits, std::stop_token stop) {
     switch (level) {

@@ -19,6 +19,8 @@ enum class PlayLevel { Beginner, Standard, Master };
 
 // "beginner", "standard" or "master"; nothing for anything else.
 std::optional<PlayLevel> ParsePlayLevel(std::string_view text);
+// The level's name as ParsePlayLevel reads it.
+const char* PlayLevelName(PlayLevel level);
 
 // The seed of the beginner's slips where no other is given: its moves then depend on the
 // position alone, so that a game can be replayed.

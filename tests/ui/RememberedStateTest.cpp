@@ -26,6 +26,8 @@ RememberedOptions Changed(const QString& folder) {
     options.clockRunning = true;
     options.twoPlayers = true;
     options.computerFirst = false;
+    options.level = wuziqi::PlayLevel::Master;
+    options.masterSeconds = 3;
     options.lastFolder = folder;
     options.language = Language::English;
     return options;

@@ -76,11 +76,11 @@ class WindowShellTest : public QObject {
                  QStringList({"ChineseAction 中文 [x]", "EnglishAction English [ ]"}));
         QCOMPARE(
             Describe(w.form->findChild<QMenu*>(QStringLiteral("N7"))->actions()),
-            QStringList({"N8 显示步数 [ ]", "Action9 启动计时 [ ]", "-",
-                         "Action4 向前一步 disabled", "Action5 向后一步 disabled",
-                         "ActionHint 提示", "ActionLine 显示必胜棋路 disabled", "-", "N10 游戏模式",
-                         "N16 电脑先走 [x]", "OpponentMenu 对手", "EngineLogCommand 引擎日志", "-",
-                         "N13 显示状态栏 [x]", "N14 显示工具栏 [x]"}));
+            QStringList(
+                {"N8 显示步数 [ ]", "Action9 启动计时 [ ]", "-", "Action4 向前一步 disabled",
+                 "Action5 向后一步 disabled", "ActionHint 提示", "ActionLine 显示必胜棋路 disabled",
+                 "-", "N10 游戏模式", "N16 电脑先走 [x]", "LevelMenu 难度", "OpponentMenu 对手",
+                 "EngineLogCommand 引擎日志", "-", "N13 显示状态栏 [x]", "N14 显示工具栏 [x]"}));
         QCOMPARE(Describe(w.form->findChild<QMenu*>(QStringLiteral("N10"))->actions()),
                  QStringList({"N11 人机对战 [x]", "N12 双人对战 [ ]"}));
         // Additions: the built-in computer is the opponent unless an engine is chosen.

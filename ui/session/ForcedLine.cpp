@@ -24,7 +24,12 @@ void ForcedLine::KeepReplyProof(const std::optional<MoveRequest>& asked,
                                 const wuziqi::ComputerAnswer& answer) {
     reply.reset();
     if (asked && answer.point && wuziqi::ProvesForcedWin(answer.verdict))
-        reply = ProvedWin{*asked, answer.point, std::nullopt, false};
+        reply = ProvedWin{*asked, answer.point,
+                          answer.line.empty() ? std::nullopt : std::optional(answer.line), false};
+}
+
+void ForcedLine::SetLevel(wuziqi::PlayLevel level, int masterMilliseconds) {
+    finder->SetLevel(level, masterMilliseconds);
 }
 
 void ForcedLine::KeepHintProof(const std::optional<MoveRequest>& asked,

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "LevelReply.h"
 #include "ProvedWin.h"
 
 class ComputerPlayer;
@@ -18,8 +19,11 @@ class ForcedLine : public QObject {
   public:
     ForcedLine(const wuziqi::TGameBoard& board, QObject* parent = nullptr);
 
-    // The proofs the first status panel may announce: the opponent's last reply's, and the
-    // hint's on show (none: the hint went).
+    // The line is worked out at the level that announced the win.
+    void SetLevel(wuziqi::PlayLevel level, int masterMilliseconds);
+
+    // The proofs the first status panel may announce: the opponent's last reply's (with its
+    // line, when the reply came with one), and the hint's on show (none: the hint went).
     void KeepReplyProof(const std::optional<MoveRequest>& asked,
                         const wuziqi::ComputerAnswer& answer);
     void KeepHintProof(const std::optional<MoveRequest>& asked,

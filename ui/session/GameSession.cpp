@@ -374,6 +374,14 @@ wuziqi::KeptGame GameSession::Kept() const {
     return wuziqi::KeptGameOf(*record, OpponentThinking());
 }
 
+void GameSession::SetLevel(wuziqi::PlayLevel playLevel, int milliseconds) {
+    level = playLevel;
+    masterMilliseconds = milliseconds;
+    builtIn->SetLevel(playLevel, milliseconds);
+    hint->SetLevel(playLevel, milliseconds);
+    line->SetLevel(playLevel, milliseconds);
+}
+
 void GameSession::UseOpponent(GamePlayer* player) {
     GamePlayer* next = player ? player : builtIn;
     const std::optional<MoveRequest> owed = pending;

@@ -13,6 +13,7 @@
 #include "GameRecord.h"
 #include "GameReporter.h"
 #include "KeptGame.h"
+#include "LevelReply.h"
 #include "ProvedWin.h"
 #include "StatusLine.h"
 
@@ -89,6 +90,12 @@ class GameSession : public QObject {
     // The game as it is to be kept now, and whether the opponent still owes a reply to it.
     wuziqi::KeptGame Kept() const;
 
+    // The built-in computer's level of play, and the master's time for a move; the hint and
+    // the forced line follow it.
+    void SetLevel(wuziqi::PlayLevel level, int masterMilliseconds);
+    wuziqi::PlayLevel Level() const { return level; }
+    int MasterMilliseconds() const { return masterMilliseconds; }
+
     // Seats the player as the opponent (none: the built-in computer). A reply still owed is
     // asked of it instead.
     void UseOpponent(GamePlayer* player);
@@ -158,6 +165,8 @@ class GameSession : public QObject {
     bool clockWanted = false;
     bool againstComputer = true;
     bool computerFirst = true;
+    wuziqi::PlayLevel level = wuziqi::PlayLevel::Standard;
+    int masterMilliseconds = 1000;
     bool worthKeeping = false;
     bool fromFile = false;
     std::vector<std::pair<std::uint8_t, wuziqi::BoardPoint>> wins;  // reported, not yet announced

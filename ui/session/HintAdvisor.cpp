@@ -13,6 +13,10 @@ HintAdvisor::HintAdvisor(QObject* parent)
     });
 }
 
+void HintAdvisor::SetLevel(wuziqi::PlayLevel level, int masterMilliseconds) {
+    player->SetLevel(level, masterMilliseconds);
+}
+
 void HintAdvisor::Ask(MoveRequest request) {
     asked = request;
     player->RequestMove(std::move(request));

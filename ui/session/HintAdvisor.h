@@ -5,6 +5,7 @@
 
 #include "ComputerReply.h"
 #include "GamePlayer.h"
+#include "LevelReply.h"
 
 class ComputerPlayer;
 
@@ -23,6 +24,8 @@ class HintAdvisor : public QObject {
 
     explicit HintAdvisor(QObject* parent = nullptr);
 
+    // The hint is what the computer would play at the level that plays.
+    void SetLevel(wuziqi::PlayLevel level, int masterMilliseconds);
     void Ask(MoveRequest request);
     bool Thinking() const;
     const std::optional<Hint>& OnShow() const { return shown; }

@@ -14,6 +14,8 @@ const QString MoveNumbersKey = QStringLiteral("view/moveNumbers");
 const QString ClockKey = QStringLiteral("view/clock");
 const QString TwoPlayersKey = QStringLiteral("game/twoPlayers");
 const QString ComputerFirstKey = QStringLiteral("game/computerFirst");
+const QString LevelKey = QStringLiteral("game/level");
+const QString MasterSecondsKey = QStringLiteral("game/masterSeconds");
 const QString LastFolderKey = QStringLiteral("files/lastFolder");
 const QString LanguageKey = QStringLiteral("interface/language");
 
@@ -76,6 +78,10 @@ RememberedOptions ReadOptions(const QSettings& settings) {
     options.clockRunning = ReadBool(settings, ClockKey, defaults.clockRunning);
     options.twoPlayers = ReadBool(settings, TwoPlayersKey, defaults.twoPlayers);
     options.computerFirst = ReadBool(settings, ComputerFirstKey, defaults.computerFirst);
+    options.level = wuziqi::ParsePlayLevel(settings.value(LevelKey).toString().toStdString())
+                        .value_or(defaults.level);
+    options.masterSeconds =
+        ReadInt(settings, MasterSecondsKey, 1, LongestMasterSeconds, defaults.masterSeconds);
     // A folder that has gone since is no better than none.
     const QVariant folder = settings.value(LastFolderKey);
     if (folder.typeId() == QMetaType::QString && QFileInfo(folder.toString()).isDir())
@@ -101,6 +107,9 @@ void WriteOptions(QSettings& settings, const RememberedOptions& options) {
     Keep(settings, ClockKey, options.clockRunning, defaults.clockRunning);
     Keep(settings, TwoPlayersKey, options.twoPlayers, defaults.twoPlayers);
     Keep(settings, ComputerFirstKey, options.computerFirst, defaults.computerFirst);
+    Keep(settings, LevelKey, QString::fromLatin1(wuziqi::PlayLevelName(options.level)),
+         QString::fromLatin1(wuziqi::PlayLevelName(defaults.level)));
+    Keep(settings, MasterSecondsKey, options.masterSeconds, defaults.masterSeconds);
     Keep(settings, LastFolderKey, options.lastFolder, defaults.lastFolder);
     Keep(settings, LanguageKey, LanguageCode(options.language), LanguageCode(defaults.language));
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "Language.h"
+#include "LevelReply.h"
 
 class QSettings;
 class QVariant;
@@ -19,7 +20,8 @@ std::unique_ptr<QSettings> OpenSettings();
 // reads back as that default.
 //
 // Keys: "window/geometry", "window/frame", "view/toolBar", "view/statusBar", "view/moveNumbers",
-// "view/clock", "game/twoPlayers", "game/computerFirst", "files/lastFolder",
+// "view/clock", "game/twoPlayers", "game/computerFirst", "game/level", "game/masterSeconds",
+// "files/lastFolder",
 // "interface/language". Others keep their own keys: "recent/" (RecentGames) and "opponent/"
 // (OpponentSettings). The kept game has a file of its own (KeptGameFile).
 struct RememberedOptions {
@@ -31,7 +33,9 @@ struct RememberedOptions {
     bool clockRunning = false;
     bool twoPlayers = false;
     bool computerFirst = true;
-    QString lastFolder;  // of Save and Open; empty: the dialogs' own starting folder
+    wuziqi::PlayLevel level = wuziqi::PlayLevel::Standard;
+    int masterSeconds = 1;  // the master's time for a move
+    QString lastFolder;     // of Save and Open; empty: the dialogs' own starting folder
     Language language = Language::Chinese;
 
     friend bool operator==(const RememberedOptions&, const RememberedOptions&) = default;
@@ -51,3 +55,6 @@ void KeepSetting(QSettings& settings, const QString& key, const QVariant& value,
 // text that is not one of the type's spellings (an INI file gives back text).
 bool ReadBool(const QSettings& settings, const QString& key, bool fallback);
 int ReadInt(const QSettings& settings, const QString& key, int least, int most, int fallback);
+
+// The master's time for a move may be set from 1 to this many seconds.
+inline constexpr int LongestMasterSeconds = 60;

@@ -142,6 +142,8 @@ void TForm1::ConnectCommands() {
         {ui->ResumeAction, &TForm1::ResumeActionExecute}};
     for (const auto& [action, handler] : handlers)
         connect(action, &QAction::triggered, this, handler);
+    connect(ui->LevelGroup, &QActionGroup::triggered, this, &TForm1::ChooseLevel);
+    connect(ui->MasterTimeCommand, &QAction::triggered, this, &TForm1::ChooseMasterTime);
     connect(ui->ClearRecentAction, &QAction::triggered, this, [this] { Files->ClearRecent(); });
     connect(ui->LanguageGroup, &QActionGroup::triggered, this, [](QAction* entry) {
         if (auto language = LanguageFromCode(entry->property("languageCode").toString()))

@@ -11,6 +11,7 @@
 #include "Settings.h"
 
 class GameFiles;
+class QAction;
 class GameSession;
 class OpponentChoice;
 class QFrame;
@@ -123,6 +124,10 @@ class TForm1 : public QMainWindow {
     // Keeps the options and, when the person changed it, the game; quietly: without saying
     // that the game could not be kept.
     void KeepForNextStart(bool quietly);
+    // The level of play (WindowCommands.cpp): chosen in 难度, with the master's time for a move.
+    void ChooseLevel(QAction* entry);
+    void ChooseMasterTime();
+    void ShowLevel();
 
     std::unique_ptr<Ui::TForm1> ui;
     GameSession* session = nullptr;

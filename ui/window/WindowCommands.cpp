@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QFrame>
+#include <QInputDialog>
 #include <QUrl>
 
 #include "About.h"
@@ -140,6 +141,43 @@ bool TForm1::ResumeLastGame() {
     return true;
 }
 
+void TForm1::ChooseLevel(QAction* entry) {
+    const wuziqi::PlayLevel level = entry == ui->BeginnerLevel ? wuziqi::PlayLevel::Beginner
+                                    : entry == ui->MasterLevel ? wuziqi::PlayLevel::Master
+                                                               : wuziqi::PlayLevel::Standard;
+    session->SetLevel(level, session->MasterMilliseconds());
+    ShowLevel();
+}
+
+void TForm1::ChooseMasterTime() {
+    bool ok = false;
+    const int seconds =
+        QInputDialog::getInt(this, wuziqi::ApplicationTitle(), tr("大师每步思考的时间（秒）："),
+                             session->MasterMilliseconds() / 1000, 1, LongestMasterSeconds, 1, &ok);
+    if (ok) session->SetLevel(session->Level(), seconds * 1000);
+}
+
+void TForm1::ShowLevel() {
+    const wuziqi::PlayLevel level = session->Level();
+    (level == wuziqi::PlayLevel::Beginner ? ui->BeginnerLevel
+     : level == wuziqi::PlayLevel::Master ? ui->MasterLevel
+                                          : ui->StandardLevel)
+        ->setChecked(true);
+    // The standard level proves its wins against a defender who only blocks; the master's
+    // hold against every defence.
+    const QString shown =
+        tr("显示电脑证明的必胜棋路：进攻方的每一步和防守方被迫的应手，以编号的半透明棋子画在棋盘"
+           "上，再用一次即收起。");
+    ui->ActionLine->setToolTip(
+        level == wuziqi::PlayLevel::Standard
+            ? shown + QLatin1Char('\n') +
+                  tr("这只是“防守方只堵不攻”时的必胜：搜索从不让防守方用自己的冲四或活三反击，强"
+                     "手可以借反击化解。\n棋路经过活三时，所示的防守应手是搜索最先尝试的那一手，"
+                     "而非唯一的应法。")
+            : shown + QLatin1Char('\n') +
+                  tr("大师的棋路对防守方的每一种应法都成立，包括用冲四或活三反击。"));
+}
+
 bool TForm1::SaveGameFile(const QString& fileName, GameFileFormat format) {
     return Files->Save(fileName, format);
 }
@@ -171,6 +209,8 @@ RememberedOptions TForm1::CurrentOptions() const {
     options.clockRunning = ui->Action9->isChecked();
     options.twoPlayers = session->PlayMode() == wuziqi::ModeTwoPlayers;
     options.computerFirst = session->ComputerFirst();
+    options.level = session->Level();
+    options.masterSeconds = session->MasterMilliseconds() / 1000;
     options.lastFolder = Files->Folder();
     options.language = CurrentLanguage();
     return options;

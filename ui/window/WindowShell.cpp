@@ -213,6 +213,8 @@ void TForm1::ApplyOptions(const RememberedOptions& options) {
     if (session->ComputerFirst() != options.computerFirst) ui->N16->trigger();
     if (options.twoPlayers != (session->PlayMode() == wuziqi::ModeTwoPlayers))
         (options.twoPlayers ? ui->N12 : ui->N11)->trigger();
+    session->SetLevel(options.level, options.masterSeconds * 1000);
+    ShowLevel();
     if (!options.lastFolder.isEmpty()) Files->SetFolder(options.lastFolder);
     // A place on a screen that is no longer there, that no longer holds the whole window, or
     // that is too small for it, is not restored: the window keeps the first start's place.
@@ -226,6 +228,7 @@ void TForm1::ShowCodeTexts() {
     XPButton2->SetCaption(tr("开始游戏"));
     WebBrowser1->setSource(StartPage(CurrentLanguage()));
     Panels->Retranslate();
+    ShowLevel();
     // The clocks say the game's times, as the next tick would.
     if (!Panels->Text(2).isEmpty()) ShowClocks();
     for (QAction* entry : ui->LanguageGroup->actions())
