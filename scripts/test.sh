@@ -3,6 +3,8 @@
 # UndefinedBehaviorSanitizer and warnings as errors:
 #   build-tests  everything with GCC: the window, the engine, all tests, and the benchmarks, so
 #                that they keep compiling (widget tests run headless);
+#   build-windows  the two engines for Windows (scripts/windows-engines.sh), each played under
+#                Wine against the Linux build on the same session;
 #   build-clang  the model, the engine and their tests with clang, whose UBSan also catches
 #                out-of-range array reads that GCC's lets through.
 # Any sanitizer report ends the test that made it.
@@ -19,6 +21,9 @@ sanitized=(-DCMAKE_BUILD_TYPE=Debug -DWUZIQI_SANITIZE=ON -DWUZIQI_WERROR=ON -DBU
 cmake -S . -B build-tests "${sanitized[@]}" -DWUZIQI_BUILD_BENCH=ON
 cmake --build build-tests --parallel "$jobs"
 ctest --test-dir build-tests --output-on-failure --parallel "$jobs"
+
+bash scripts/windows-engines.sh
+bash tests/windows/compare-under-wine.sh build-tests/bin build-windows/zip
 
 cmake -S . -B build-clang "${sanitized[@]}" -DCMAKE_CXX_COMPILER=clang++ -DWUZIQI_BUILD_GUI=OFF
 cmake --build build-clang --parallel "$jobs"
