@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Cross-compiles the two engines for 64-bit Windows with MinGW-w64 (static, no DLLs needed)
-# and packs them for tournaments into build-windows/wuziqi-engines-<version>-win64.zip.
+# and packs them for tournaments into build-windows/wuziqi-engines-<version>-win64.zip. Also
+# builds platform_read_file_check.exe, the Windows build's check of the window's file reading.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh windows
 
 cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
       -DCMAKE_BUILD_TYPE=Release -DWUZIQI_BUILD_GUI=OFF -DBUILD_TESTING=OFF -DWUZIQI_WERROR=ON
-cmake --build build-windows --parallel "$(nproc)" --target pbrain-wuziqi pbrain-wuziqi-master
+cmake --build build-windows --parallel "$(nproc)" --target pbrain-wuziqi pbrain-wuziqi-master \
+      platform_read_file_check
 
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)"
 staging="build-windows/zip"

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Plays the same short Gomocup session with each Linux engine and its Windows build under Wine
-# and fails unless the answers are the same and both end with code 0.
-#   compare-under-wine.sh LINUX_BIN_DIR WINDOWS_BIN_DIR
+# and fails unless the answers are the same and both end with code 0; then runs each further
+# Windows program given, which must end with code 0.
+#   compare-under-wine.sh LINUX_BIN_DIR WINDOWS_BIN_DIR [CHECK.exe ...]
 # The master's session holds only positions whose answer no amount of thinking time changes (a
 # move from an empty board, a forced win, a forced block), so that a sanitized Linux build and
 # a fast Windows one must agree.
 set -euo pipefail
-[ $# -eq 2 ] || { echo "usage: $0 LINUX_BIN_DIR WINDOWS_BIN_DIR" >&2; exit 2; }
+[ $# -ge 2 ] || { echo "usage: $0 LINUX_BIN_DIR WINDOWS_BIN_DIR [CHECK.exe ...]" >&2; exit 2; }
 linux_bin="$1"
 windows_bin="$2"
+shift 2
 sessions="$(cd "$(dirname "$0")" && pwd)"
 
 wine="$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)"
@@ -56,5 +58,14 @@ check() {
 
 check pbrain-wuziqi standard-session.txt
 check pbrain-wuziqi-master master-session.txt
+for program in "$@"; do
+    if timeout 300 "$wine" "$program"; then
+        echo "ok   $(basename "$program") under Wine"
+        passed=$((passed + 1))
+    else
+        echo "FAIL $(basename "$program") under Wine"
+        failed=$((failed + 1))
+    fi
+done
 echo "windows: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
