@@ -18,6 +18,12 @@ rm -rf "$staging" "$zip_file"
 mkdir -p "$staging"
 for engine in pbrain-wuziqi pbrain-wuziqi-master; do
     x86_64-w64-mingw32-strip -o "$staging/$engine.exe" "build-windows/bin/$engine.exe"
+    # Linked statically: a tournament machine has none of MinGW's own DLLs.
+    if x86_64-w64-mingw32-objdump -p "$staging/$engine.exe" |
+        grep -iE "DLL Name: (libstdc|libgcc|libwinpthread)"; then
+        echo "windows-engines.sh: $engine.exe needs the MinGW DLLs above" >&2
+        exit 1
+    fi
 done
 # Windows' own editors expect CR LF.
 sed 's/$/\r/' packaging/windows/README.txt > "$staging/README.txt"
