@@ -99,7 +99,8 @@ std::vector<std::string> GomocupSession::Command(std::string_view command, std::
     }
     if (command == "ABOUT")
         return {std::string("name=\"pbrain-wuziqi\", version=\"") + ProgramVersion +
-                "\", author=\"Wuziqi developers\", country=\"CN\""};
+                "\", author=\"Wuziqi developers\", country=\"CN\", www=\"" + ProgramHomePage +
+                "\""};
     if (command == "END") {
         finished_ = true;
         return {};

@@ -1,19 +1,28 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing; when nothing is
-# missing it asks apt nothing. Usage: install-deps.sh [tests] [bench]
-#   (none)  the game and the engine
-#   tests   also GoogleTest, Google Benchmark (the test build compiles the benchmarks too) and
-#           clang with its sanitizer runtime
-#   bench   also Google Benchmark
+# missing it asks apt nothing. Usage: install-deps.sh [tests] [bench] [windows] [package]
+#   (none)   the game and the engine
+#   tests    also GoogleTest, Google Benchmark (the test build compiles the benchmarks too),
+#            clang with its sanitizer runtime, and what windows and package need (the test run
+#            builds and checks both)
+#   bench    also Google Benchmark
+#   windows  MinGW-w64 and zip for the Windows engines, and Wine to run them
+#   package  dpkg-dev (dpkg-shlibdeps) for CPack's .deb and lintian to check it
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev
           fonts-noto-cjk qt6-translations-l10n)
+windows=(g++-mingw-w64-x86-64-posix zip wine64)
+package=(dpkg-dev file lintian)
 for extra in "$@"; do
     case "$extra" in
-        tests) packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev) ;;
+        tests) packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+                          "${windows[@]}" "${package[@]}") ;;
         bench) packages+=(libbenchmark-dev) ;;
-        *) echo "install-deps.sh: unknown group '$extra' (tests, bench)" >&2; exit 2 ;;
+        windows) packages+=("${windows[@]}") ;;
+        package) packages+=("${package[@]}") ;;
+        *) echo "install-deps.sh: unknown group '$extra' (tests, bench, windows, package)" >&2
+           exit 2 ;;
     esac
 done
 

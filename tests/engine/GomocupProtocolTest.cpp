@@ -116,7 +116,8 @@ TEST(GomocupProtocol, TakeBackAndBoardSetUp) {
     engine.Send("ABOUT");
     EXPECT_EQ(engine.ReadLine(), std::string("name=\"pbrain-wuziqi\", version=\"") +
                                      ProgramVersion +
-                                     "\", author=\"Wuziqi developers\", country=\"CN\"");
+                                     "\", author=\"Wuziqi developers\", country=\"CN\", www=\"" +
+                                     ProgramHomePage + "\"");
     // END ends the engine even in the middle of a board set-up.
     engine.Send("BOARD");
     engine.Send("7,7,2");
