@@ -15,7 +15,7 @@
 #include "GameSession.h"
 #include "GameTexts.h"
 #include "KeptGameFile.h"
-#include "Language.h"
+#include "LanguageMenu.h"
 #include "OpponentChoice.h"
 #include "SessionScene.h"
 #include "StatusPanels.h"
@@ -145,10 +145,7 @@ void TForm1::ConnectCommands() {
     connect(ui->LevelGroup, &QActionGroup::triggered, this, &TForm1::ChooseLevel);
     connect(ui->MasterTimeCommand, &QAction::triggered, this, &TForm1::ChooseMasterTime);
     connect(ui->ClearRecentAction, &QAction::triggered, this, [this] { Files->ClearRecent(); });
-    connect(ui->LanguageGroup, &QActionGroup::triggered, this, [](QAction* entry) {
-        if (auto language = LanguageFromCode(entry->property("languageCode").toString()))
-            UseLanguage(*language);
-    });
+    Languages = new LanguageMenu(ui->LanguageGroup);
 }
 
 void TForm1::ShowScene() {

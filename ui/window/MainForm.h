@@ -11,6 +11,7 @@
 #include "Settings.h"
 
 class GameFiles;
+class LanguageMenu;
 class QAction;
 class GameSession;
 class OpponentChoice;
@@ -32,7 +33,8 @@ class TXPButton;
 // The main window. It builds the game session, the board widget, the commands, the bars, the
 // start panel and the dialogs, wires them together and shows what the session reports; the game
 // itself is the session's (GameSession), the files the GameFiles', the opponent the
-// OpponentChoice's. Its handlers hand each command on in a line or two.
+// OpponentChoice's, the language the LanguageMenu's. Its handlers hand each command on in a line or
+// two.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
@@ -134,6 +136,7 @@ class TForm1 : public QMainWindow {
     StatusPanels* Panels = nullptr;
     GameFiles* Files = nullptr;
     OpponentChoice* Opponents = nullptr;
+    LanguageMenu* Languages = nullptr;
     QFrame* Panel3 = nullptr;
     QTextBrowser* WebBrowser1 = nullptr;
     wuziqi::TXPButton* XPButton1 = nullptr;

@@ -21,6 +21,7 @@
 #include "GameFiles.h"
 #include "GameSession.h"
 #include "Language.h"
+#include "LanguageMenu.h"
 #include "MainForm.h"
 #include "MenuToolTip.h"
 #include "SavedGeometry.h"
@@ -231,7 +232,5 @@ void TForm1::ShowCodeTexts() {
     ShowLevel();
     // The clocks say the game's times, as the next tick would.
     if (!Panels->Text(2).isEmpty()) ShowClocks();
-    for (QAction* entry : ui->LanguageGroup->actions())
-        entry->setChecked(entry->property("languageCode").toString() ==
-                          LanguageCode(CurrentLanguage()));
+    Languages->MarkCurrent();
 }
