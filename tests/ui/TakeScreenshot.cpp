@@ -13,6 +13,7 @@
 #include "About.h"
 #include "AppInfo.h"
 #include "BoardImage.h"
+#include "GameSession.h"
 #include "Language.h"
 #include "MainForm.h"
 #include "OpponentSettings.h"
@@ -21,17 +22,18 @@
 namespace {
 
 void ClickPoint(TForm1& form, BoardImage* image, int column, int row) {
-    QTest::mouseClick(image, Qt::LeftButton, {}, QPoint(column * CellOf(form), row * CellOf(form)));
+    QTest::mouseClick(image, Qt::LeftButton, {},
+                      QPoint(column * image->Geometry().cell, row * image->Geometry().cell));
 }
 
 void MovePointer(TForm1& form, BoardImage* image, int column, int row) {
-    const QPoint pixel(column * CellOf(form), row * CellOf(form));
+    const QPoint pixel(column * image->Geometry().cell, row * image->Geometry().cell);
     QMouseEvent move(QEvent::MouseMove, pixel, image->mapToGlobal(pixel), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(image, &move);
 }
 
-void WaitForOpponent(const TForm1& form) {
+void WaitForOpponent(TForm1& form) {
     while (form.Session().OpponentThinking())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
