@@ -46,6 +46,13 @@ class GameSessionTest : public QObject {
         QCOMPARE(session.Board().GetCell(8, 8), wuziqi::Black);
         QCOMPARE(session.Record().CurrentColour, std::uint8_t{wuziqi::White});
 
+        // A stone on a taken point is refused: the turn stays and nobody is asked.
+        QSignalSpy refusals(&session, &GameSession::PlacementRefused);
+        session.PointChosen({8, 8});
+        QCOMPARE(refusals.count(), 1);
+        QCOMPARE(session.Record().CurrentColour, std::uint8_t{wuziqi::White});
+        QVERIFY(!session.OpponentThinking());
+
         QSignalSpy verdicts(&session, &GameSession::StatusChanged);
         session.PointChosen({7, 7});
         QCOMPARE(session.Board().GetCell(7, 7), wuziqi::White);
@@ -151,7 +158,10 @@ class GameSessionTest : public QObject {
         session.PointChosen({1, 1});
         QCOMPARE(full.count(), 1);
         QVERIFY(!session.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
-        opponent.Answer(BoardPoint{0, 0}, wuziqi::Verdict::None);  // off the board: refused
+        // The opponent's point off the board is refused, and the turn comes back all the same.
+        QSignalSpy refusals(&session, &GameSession::PlacementRefused);
+        opponent.Answer(BoardPoint{0, 0}, wuziqi::Verdict::None);
+        QCOMPARE(refusals.count(), 1);
         QCOMPARE(session.Record().CurrentColour, std::uint8_t{wuziqi::White});
         session.UseOpponent(nullptr);
     }
