@@ -211,13 +211,20 @@ MasterAnswer MasterPlayer::Reply(const TGameBoard& game, std::uint8_t colour,
 
     // Iterative deepening over the moves left, best first from each iteration to the next.
     int bestMove = moves.front();
+    std::chrono::microseconds last{0}, before{0};
     for (int depth = 2; depth <= limits.maxDepth; ++depth) {
+        const Clock::time_point begun = Clock::now();
         search.SearchRoot(side, depth, moves);
         if (search.RootHasResult()) bestMove = moves.front();
         if (control.Stopped()) break;
         answer.depth = depth;
-        if (Clock::now() - start > plan.soft) break;
+        const Clock::time_point now = Clock::now();
+        before = last;
+        last = std::chrono::duration_cast<std::chrono::microseconds>(now - begun);
+        const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(now - start);
+        if (!BeginNextIteration(plan, elapsed, last, before)) break;
     }
+
     return finish(bestMove);
 }
 
