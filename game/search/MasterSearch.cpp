@@ -28,6 +28,8 @@ constexpr int RefuteVcfMoves = 20;
 constexpr std::uint64_t RefuteVcfNodes = 20000;
 // Rough nodes per millisecond, to turn a share of the time into a node budget.
 constexpr std::uint64_t NodesPerMs = 400;
+// How many chosen moves the time left over may check for a forced win they allow.
+constexpr int VerifyTries = 2;
 // The root searches at most this many moves, best first.
 constexpr int RootWidth = 40;
 
@@ -211,12 +213,37 @@ MasterAnswer MasterPlayer::Reply(const TGameBoard& game, std::uint8_t colour,
 
     // Iterative deepening over the moves left, best first from each iteration to the next.
     int bestMove = moves.front();
+    std::chrono::microseconds last{0}, before{0};
     for (int depth = 2; depth <= limits.maxDepth; ++depth) {
+        const Clock::time_point begun = Clock::now();
         search.SearchRoot(side, depth, moves);
         if (search.RootHasResult()) bestMove = moves.front();
         if (control.Stopped()) break;
         answer.depth = depth;
-        if (Clock::now() - start > plan.soft) break;
+        const Clock::time_point now = Clock::now();
+        before = last;
+        last = std::chrono::duration_cast<std::chrono::microseconds>(now - begun);
+        const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(now - start);
+        if (!BeginNextIteration(plan, elapsed, last, before)) break;
+    }
+
+    // The time the deepening left over checks the chosen move for a deep forced win it allows,
+    // when the opponent has threats to play with: such wins take tens of thousands of nodes
+    // to find, more than each root move could be given above. A move shown to lose gives way
+    // to the next in the search's order.
+    if ((threatened || unsure) && !control.Stopped()) {
+        std::erase(moves, bestMove);
+        moves.insert(moves.begin(), bestMove);
+        for (int tries = 0; tries < VerifyTries && moves.size() > 1 && !control.Stopped();
+             ++tries) {
+            board.Make(moves.front(), side);
+            threats.SetBudget(0);
+            const bool loses = threats.FindVct(opponent, RootVctMoves);
+            board.Unmake();
+            if (!loses) break;
+            moves.erase(moves.begin());
+        }
+        bestMove = moves.front();
     }
     return finish(bestMove);
 }

@@ -24,4 +24,16 @@ inline TimePlan PlanTime(int turnMs, std::int64_t matchMsLeft) {
     return {std::chrono::milliseconds(budget), std::chrono::milliseconds(budget / 2)};
 }
 
+// Whether iterative deepening may begin another iteration, `elapsed` into the reply, after
+// iterations that took `last` and `before` that. Before the soft limit it always may (an
+// unfinished iteration still searches the best move first); after it only while the next
+// iteration, growing as the last one grew (two to six times), would end before the hard limit.
+inline bool BeginNextIteration(const TimePlan& plan, std::chrono::microseconds elapsed,
+                               std::chrono::microseconds last, std::chrono::microseconds before) {
+    if (elapsed <= plan.soft) return true;
+    const std::int64_t growth =
+        before.count() > 0 ? std::clamp<std::int64_t>(last.count() / before.count(), 2, 6) : 6;
+    return elapsed + last * growth <= plan.hard;
+}
+
 }  // namespace wuziqi::search

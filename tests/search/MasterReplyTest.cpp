@@ -9,6 +9,7 @@
 #include "LevelReply.h"
 #include "MasterSearch.h"
 #include "SearchTestSupport.h"
+#include "ThreatSearch.h"
 
 namespace wuziqi {
 namespace {
@@ -142,6 +143,32 @@ TEST(MasterReply, AKeptPlayerAnswersMoveAfterMoveAndTheDepthGrowsWithNodes) {
     EXPECT_TRUE(Legal(board, few) && Legal(board, many));
     EXPECT_GT(many.depth, few.depth);
     EXPECT_LT(few.nodes, 2000u + 256);  // the limit is read every 256 nodes
+}
+
+TEST(MasterReply, StaysOutOfADeepWinByThreesAsWhite) {
+    // From a game the master lost: (10, 9) let Black win by threes in eight moves, a win that
+    // takes some 150,000 nodes to find; (4, 11) and (5, 10), among others, stop it. The
+    // search to five plies prefers (10, 9); the nodes it leaves over must show that it loses.
+    const std::initializer_list<testing::Stone> game = {
+        {10, 10, B}, {7, 10, W}, {9, 10, B}, {12, 10, W}, {8, 9, B}, {7, 8, W},
+        {7, 9, B},   {6, 9, W},  {8, 11, B}, {8, 7, W},   {9, 6, B}};
+    TGameBoard board;
+    PlaceAll(board, game);
+    SearchLimits limits = Nodes(1000000);
+    limits.maxDepth = 5;
+    const MasterAnswer answer = MasterReply(board, White, limits);
+    ASSERT_TRUE(Legal(board, answer));
+    EXPECT_NE(answer.verdict, Verdict::YouWin);
+
+    // Black, to move after the answer, has no win by threes that a long search can find.
+    search::SearchBoard after;
+    PlaceAll(after, game);
+    after.Make(search::SearchBoard::Index(answer.point->x, answer.point->y), W);
+    search::SearchControl control;
+    search::ThreatSearch threats(after, control);
+    threats.SetBudget(1000000);
+    EXPECT_FALSE(threats.FindVct(B, 16));
+    EXPECT_FALSE(threats.GaveUp());
 }
 
 TEST(LevelReply, EachLevelAnswersAsItsOwnPlayer) {
