@@ -49,7 +49,6 @@ GameSession::GameSession(QObject* parent)
       board(std::make_unique<wuziqi::TGameBoard>(reporter.get())),
       record(std::make_unique<wuziqi::GameRecord>(*board)),
       builtIn(new ComputerPlayer(wuziqi::SearchDepth, this)),
-      opponent(builtIn),
       hint(new HintAdvisor(this)),
       line(new ForcedLine(*board, this)),
       thinkingNotice(new QTimer(this)),
@@ -59,7 +58,7 @@ GameSession::GameSession(QObject* parent)
         person = new HumanPlayer(this);
         connect(person, &GamePlayer::MoveChosen, this, &GameSession::PersonPlayed);
     }
-    connect(opponent, &GamePlayer::MoveChosen, this, &GameSession::OpponentAnswered);
+    Seat(builtIn);
     connect(hint, &HintAdvisor::Found, this, &GameSession::HintFound);
     connect(line, &ForcedLine::Changed, this, &GameSession::SceneChanged);
     thinkingNotice->setSingleShot(true);
@@ -117,7 +116,7 @@ ProvedWin::Ahead GameSession::LineDrawn() const {
 }
 
 void GameSession::NewGame() {
-    CancelReply();
+    CallOffReply();
     ClearHint();
     worthKeeping = false;
     fromFile = false;
@@ -157,13 +156,11 @@ void GameSession::PersonPlayed(const wuziqi::ComputerAnswer& answer) {
     if (!PlayStone(*answer.point, record->CurrentColour)) return;
     worthKeeping = true;
     record->CurrentColour = wuziqi::Opponent(record->CurrentColour);
-    // On a full board the opponent is still asked: it passes, and the turn comes back.
+    // On a full board the opponent is still asked: it passes, and the turn comes back. Between
+    // two people the next point simply comes from the other seat.
     AnnounceFullBoard();
-    const MoveRequest next = RequestForSideToMove(*answer.point);
     if (record->GameMode == wuziqi::ModeAgainstComputer)
-        AskOpponent(next);
-    else
-        people[SeatOf(record->CurrentColour)]->RequestMove(next);
+        AskOpponent(RequestForSideToMove(*answer.point));
 }
 
 bool GameSession::PlayStone(wuziqi::BoardPoint point, std::uint8_t colour) {
@@ -208,16 +205,12 @@ void GameSession::OpponentAnswered(const wuziqi::ComputerAnswer& answer) {
     emit CommandsChanged();
 }
 
-bool GameSession::CancelReply() {
+bool GameSession::CallOffReply() {
     if (!OpponentThinking()) return false;
     pending.reset();
     opponent->CancelMove();
     EndThinking();
     return true;
-}
-
-void GameSession::CallOffReply() {
-    CancelReply();
 }
 
 void GameSession::ShowThinking() {
@@ -245,7 +238,7 @@ void GameSession::ShowVerdict(wuziqi::Verdict verdict) {
 
 void GameSession::StepBack() {
     if (fromFile) worthKeeping = true;
-    if (CancelReply()) {
+    if (CallOffReply()) {
         // The person's stone is still unanswered: taking it back gives the person the move.
         record->StepBack(1);
     } else {
@@ -257,7 +250,7 @@ void GameSession::StepBack() {
 }
 
 void GameSession::StepForward() {
-    CancelReply();
+    CallOffReply();
     if (fromFile) worthKeeping = true;
     record->StepForward(1);
     if (record->GameMode == wuziqi::ModeAgainstComputer) record->StepForward(1);
@@ -267,7 +260,7 @@ void GameSession::StepForward() {
 }
 
 void GameSession::SetAgainstComputer(bool computer) {
-    CancelReply();
+    CallOffReply();
     againstComputer = computer;
     record->GameMode = computer ? wuziqi::ModeAgainstComputer : wuziqi::ModeTwoPlayers;
     emit CommandsChanged();
@@ -352,7 +345,7 @@ void GameSession::StonesChanged() {
 
 void GameSession::Review(std::vector<wuziqi::MoveRecord> moves) {
     // The loaded game replaces the one the opponent was answering.
-    CancelReply();
+    CallOffReply();
     wuziqi::StartReview(*record, std::move(moves));
     AnnounceWins();
     worthKeeping = false;
@@ -361,7 +354,7 @@ void GameSession::Review(std::vector<wuziqi::MoveRecord> moves) {
 }
 
 void GameSession::Restore(const wuziqi::KeptGame& game) {
-    CancelReply();
+    CallOffReply();
     wuziqi::RestoreGame(*record, game);
     worthKeeping = false;
     fromFile = true;
@@ -385,20 +378,22 @@ void GameSession::SetLevel(wuziqi::PlayLevel playLevel, int milliseconds) {
 void GameSession::UseOpponent(GamePlayer* player) {
     GamePlayer* next = player ? player : builtIn;
     const std::optional<MoveRequest> owed = pending;
-    CancelReply();
-    disconnect(opponent, nullptr, this, nullptr);
-    opponent = next;
+    CallOffReply();
+    Seat(next);
+    if (owed) AskOpponent(*owed);
+}
+
+void GameSession::Seat(GamePlayer* player) {
+    if (opponent) disconnect(opponent, nullptr, this, nullptr);
+    opponent = player;
     connect(opponent, &GamePlayer::MoveChosen, this, &GameSession::OpponentAnswered);
     connect(opponent, &GamePlayer::PlayerFailed, this, &GameSession::OpponentBroke);
-    if (owed) AskOpponent(*owed);
 }
 
 void GameSession::OpponentBroke(const QString& reason) {
     const std::optional<MoveRequest> owed = std::exchange(pending, std::nullopt);
     EndThinking();
-    disconnect(opponent, nullptr, this, nullptr);
-    opponent = builtIn;
-    connect(opponent, &GamePlayer::MoveChosen, this, &GameSession::OpponentAnswered);
+    Seat(builtIn);
     emit OpponentFailed(reason);
     if (owed) AskOpponent(*owed);
 }

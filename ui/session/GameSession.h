@@ -101,8 +101,9 @@ class GameSession : public QObject {
     void UseOpponent(GamePlayer* player);
     // Said in the first status panel in place of the last verdict; empty for none.
     void SetOpponentTitle(const QString& title);
-    // The window goes: a reply still being worked out is not wanted any more.
-    void CallOffReply();
+    // A reply still being worked out is not wanted any more (the window goes, a game is
+    // restored); false when none was owed.
+    bool CallOffReply();
 
   signals:
     // A stone of the colour completed five or more at the point. Sent after the stone is set
@@ -135,10 +136,10 @@ class GameSession : public QObject {
     void PersonPlayed(const wuziqi::ComputerAnswer& answer);
     void OpponentAnswered(const wuziqi::ComputerAnswer& answer);
     void OpponentBroke(const QString& reason);
+    // The player takes the opponent's seat: its answers and failures reach the session.
+    void Seat(GamePlayer* player);
     void AskOpponent(const MoveRequest& request);
     MoveRequest RequestForSideToMove(wuziqi::BoardPoint last) const;
-    // Drops a pending reply; false when none was pending.
-    bool CancelReply();
     void ShowThinking();
     void EndThinking();
     void HintFound();
