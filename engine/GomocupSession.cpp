@@ -45,6 +45,8 @@ constexpr int ExactFive = 1;
 constexpr int Renju = 4;
 constexpr int Caro = 8;
 
+const char* const StartRefusal = "ERROR only boards from 15x15 to 20x20 are supported";
+
 }  // namespace
 
 // The master's clock and table when the manager does not say: a second a move, and a table that
@@ -54,9 +56,21 @@ constexpr std::size_t DefaultTableBytes = std::size_t{64} << 20;
 // What the engine needs beside its table, and the smallest table worth having.
 constexpr std::int64_t MemoryHeadroom = std::int64_t{24} << 20;
 constexpr std::int64_t MinTableBytes = std::int64_t{1} << 20;
+// The largest table, whatever the manager allows: with the headroom the engine stays well
+// under the 350 MB of a tournament.
+constexpr std::int64_t MaxTableBytes = std::int64_t{256} << 20;
 
 GomocupSession::GomocupSession(PlayLevel level) : level_(level) {
     if (level_ == PlayLevel::Master) master_ = std::make_unique<MasterPlayer>(DefaultTableBytes);
+}
+
+PlayLevel GomocupSession::PlayedLevel() const {
+    if (board_.IsGameSize() && FiveRule() == search::FiveRule::Freestyle) return level_;
+    return PlayLevel::Master;
+}
+
+search::FiveRule GomocupSession::FiveRule() const {
+    return rule_ & ExactFive ? search::FiveRule::Exact : search::FiveRule::Freestyle;
 }
 
 GomocupSession::~GomocupSession() = default;
@@ -80,27 +94,50 @@ bool GomocupSession::ParsePoint(std::string_view text, int& x, int& y) const {
     const auto parts = Split(text, ',');
     if (parts.size() != 2) return false;
     int wx = 0, wy = 0;
-    if (!ParseInt(Trim(parts[0]), 0, BoardSize - 1, wx) ||
-        !ParseInt(Trim(parts[1]), 0, BoardSize - 1, wy))
+    if (!ParseInt(Trim(parts[0]), 0, board_.Width() - 1, wx) ||
+        !ParseInt(Trim(parts[1]), 0, board_.Height() - 1, wy))
         return false;
     x = wx + 1;
     y = wy + 1;
     return true;
 }
 
+std::string GomocupSession::PointRefusal() const {
+    const std::string width = std::to_string(board_.Width());
+    if (board_.Width() == board_.Height()) return "ERROR expected x,y with 0 <= x, y < " + width;
+    return "ERROR expected x,y with 0 <= x < " + width + " and 0 <= y < " +
+           std::to_string(board_.Height());
+}
+
+std::vector<std::string> GomocupSession::Start(int width, int height) {
+    if (!board_.Reset(width, height)) return {StartRefusal};
+    started_ = true;
+    return {"OK"};
+}
+
 std::vector<std::string> GomocupSession::Command(std::string_view command, std::string_view rest) {
     if (command == "START") {
         int size = 0;
         if (!ParseInt(rest, 1, 1000, size)) return {"ERROR START needs a board size"};
-        if (size != BoardSize) return {"ERROR only the 15x15 board is supported"};
-        board_.Reset();
-        started_ = true;
-        return {"OK"};
+        return Start(size, size);
     }
-    if (command == "ABOUT")
-        return {std::string("name=\"pbrain-wuziqi\", version=\"") + ProgramVersion +
-                "\", author=\"Wuziqi developers\", country=\"CN\", www=\"" + ProgramHomePage +
-                "\""};
+    if (command == "RECTSTART") {
+        const auto parts = Split(rest, ',');
+        int width = 0, height = 0;
+        if (parts.size() != 2 || !ParseInt(Trim(parts[0]), 1, 1000, width) ||
+            !ParseInt(Trim(parts[1]), 1, 1000, height))
+            return {"ERROR RECTSTART needs a width and a height: RECTSTART w,h"};
+        return Start(width, height);
+    }
+    if (command == "ABOUT") {
+        std::string about = std::string("name=\"pbrain-wuziqi\", version=\"") + ProgramVersion +
+                            "\", author=\"Wuziqi developers\", country=\"CN\", www=\"" +
+                            ProgramHomePage + "\"";
+        // Whatever the standard level cannot play is played by the master: say which plays.
+        if (PlayedLevel() != PlayLevel::Standard)
+            about += std::string(", level=\"") + PlayLevelName(PlayedLevel()) + "\"";
+        return {about};
+    }
     if (command == "END") {
         finished_ = true;
         return {};
@@ -114,7 +151,7 @@ std::vector<std::string> GomocupSession::Command(std::string_view command, std::
         return {};
     }
     if (command == "RESTART") {
-        board_.Reset();
+        board_.Clear();
         started_ = true;
         return {"OK"};
     }
@@ -129,7 +166,7 @@ std::vector<std::string> GomocupSession::Command(std::string_view command, std::
 
     std::string refusal;
     if (!started_)
-        refusal = "no game: send START 15 first";
+        refusal = "no game: send START first";
     else if (command != "TAKEBACK")
         refusal = RuleRefusal();
     if (!refusal.empty()) {
@@ -140,24 +177,24 @@ std::vector<std::string> GomocupSession::Command(std::string_view command, std::
     }
 
     if (command == "BEGIN") {
-        if (!BoardEmpty()) return {"ERROR BEGIN opens an empty board: send RESTART first"};
+        if (!board_.IsEmpty()) return {"ERROR BEGIN opens an empty board: send RESTART first"};
         return {Reply(0, 0)};
     }
     if (command == "BOARD") {
-        board_.Reset();
+        board_.Clear();
         readingBoard_ = true;
         boardLastX_ = boardLastY_ = 0;
         return {};
     }
     int x = 0, y = 0;
-    if (!ParsePoint(rest, x, y)) return {"ERROR expected x,y with 0 <= x, y < 15"};
+    if (!ParsePoint(rest, x, y)) return {PointRefusal()};
     if (command == "TURN") {
-        if (board_.Grid[x][y] != Empty) return {"ERROR that point is taken"};
+        if (board_.Get(x, y) != Empty) return {"ERROR that point is taken"};
         board_.Place(x, y, Theirs);
         return {Reply(x, y)};
     }
     // TAKEBACK
-    if (board_.Grid[x][y] == Empty) return {"ERROR no stone to take back there"};
+    if (board_.Get(x, y) == Empty) return {"ERROR no stone to take back there"};
     board_.Place(x, y, Empty);
     return {"OK"};
 }
@@ -175,16 +212,17 @@ std::vector<std::string> GomocupSession::BoardLine(std::string_view line) {
     }
     const auto parts = Split(line, ',');
     int x = 0, y = 0, field = 0;
-    if (parts.size() != 3 || !ParseInt(Trim(parts[0]), 0, BoardSize - 1, x) ||
-        !ParseInt(Trim(parts[1]), 0, BoardSize - 1, y) || !ParseInt(Trim(parts[2]), 1, 3, field))
+    if (parts.size() != 3 || !ParseInt(Trim(parts[0]), 0, board_.Width() - 1, x) ||
+        !ParseInt(Trim(parts[1]), 0, board_.Height() - 1, y) ||
+        !ParseInt(Trim(parts[2]), 1, 3, field))
         return {
             "ERROR expected x,y,field with field 1 (own), 2 (opponent) or 3 (winning line), or "
             "DONE"};
     ++x;
     ++y;
-    if (board_.Grid[x][y] != Empty) return {"ERROR that point is taken"};
+    if (board_.Get(x, y) != Empty) return {"ERROR that point is taken"};
     if (field == 3) {
-        PlaceDeadStone(x, y);
+        board_.PlaceDead(x, y);
         return {};
     }
     board_.Place(x, y, field == 1 ? Own : Theirs);
@@ -205,7 +243,11 @@ void GomocupSession::Info(std::string_view key, std::string_view value) {
             return;
         big = std::int64_t{number} * 1000;
     }
-    if (key == "RULE" && small) rule_ = number;
+    if (key == "RULE" && small) {
+        rule_ = number;
+        // The exact rule's tables are built now rather than in the time of a move.
+        if (rule_ & ExactFive) search::Lines(search::FiveRule::Exact);
+    }
     if (key == "TIMEOUT_TURN") turnMs_ = static_cast<int>(std::min<std::int64_t>(big, 1 << 30));
     if (key == "TIMEOUT_MATCH") matchMs_ = big;
     if (key == "TIME_LEFT") timeLeftMs_ = big;
@@ -220,50 +262,35 @@ SearchLimits GomocupSession::MasterLimits() const {
     limits.matchMsLeft = matchMs_ > 0 ? std::max<std::int64_t>(timeLeftMs_, 1) : 0;
     limits.tableBytes = DefaultTableBytes;
     if (memoryBytes_ > 0)
-        limits.tableBytes = static_cast<std::size_t>(
-            std::clamp<std::int64_t>((memoryBytes_ - MemoryHeadroom) / 2, MinTableBytes,
-                                     static_cast<std::int64_t>(DefaultTableBytes) * 4));
+        limits.tableBytes = static_cast<std::size_t>(std::clamp<std::int64_t>(
+            (memoryBytes_ - MemoryHeadroom) / 2, MinTableBytes, MaxTableBytes));
     return limits;
 }
 
 std::string GomocupSession::RuleRefusal() const {
     std::string asked;
-    for (const auto& [bit, name] :
-         {std::pair{ExactFive, "exactly five"}, {Renju, "renju"}, {Caro, "caro"}}) {
+    for (const auto& [bit, name] : {std::pair{Renju, "renju"}, {Caro, "caro"}}) {
         if (!(rule_ & bit)) continue;
         if (!asked.empty()) asked += ", ";
         asked += name;
     }
     if (asked.empty()) return {};
     return "rule " + std::to_string(rule_) + " (" + asked +
-           ") is not supported: this engine plays freestyle, five or more in a row wins";
-}
-
-bool GomocupSession::BoardEmpty() const {
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= BoardSize; ++y)
-            if (board_.Grid[x][y] != Empty) return false;
-    return true;
-}
-
-void GomocupSession::PlaceDeadStone(int x, int y) {
-    board_.Grid[x][y] = Border;
-    // Every line is marked again, so that no window through the dead stone stays open.
-    board_.Levels.Clear();
-    for (int px = 1; px <= BoardSize; ++px)
-        for (int py = 1; py <= BoardSize; ++py)
-            if (board_.Grid[px][py] != Border) board_.UpdateLines(px, py);
+           ") is not supported: this engine plays freestyle (five or more in a row wins) and "
+           "exactly five";
 }
 
 std::string GomocupSession::Reply(int lastX, int lastY) {
     // The level's reply, fallback included; the verdict is not part of the protocol.
     std::optional<BoardPoint> point;
-    if (level_ == PlayLevel::Master) {
-        point = master_->Reply(board_, Own, MasterLimits()).point;
-    } else if (level_ == PlayLevel::Beginner) {
-        point = BeginnerReply(board_, Own, {lastX, lastY}, BeginnerSeed).point;
+    const PlayLevel level = PlayedLevel();
+    if (level == PlayLevel::Master) {
+        if (!master_) master_ = std::make_unique<MasterPlayer>(MasterLimits().tableBytes);
+        point = master_->Reply(board_.Position(FiveRule()), Own, MasterLimits()).point;
+    } else if (level == PlayLevel::Beginner) {
+        point = BeginnerReply(board_.Game(), Own, {lastX, lastY}, BeginnerSeed).point;
     } else {
-        point = ComputerReply(board_, Own, {lastX, lastY}, SearchDepth).point;
+        point = ComputerReply(board_.Game(), Own, {lastX, lastY}, SearchDepth).point;
     }
     if (!point) return "ERROR the board is full";
     const BoardPoint chosen = *point;

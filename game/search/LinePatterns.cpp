@@ -8,20 +8,23 @@ namespace wuziqi::search {
 
 namespace {
 
-// A line of nine points seen by one colour, centre (index 4) always its own stone.
+// A line seen by one colour, centre always its own stone: nine points for freestyle, eleven
+// for the exact rule.
 enum Seen : std::uint8_t { Free, Own, Blocked };
-constexpr int Width = 9;
-constexpr int Centre = 4;
+constexpr int MaxWidth = 11;
+using Line = std::array<Seen, MaxWidth>;
 
-bool FiveThroughCentre(const std::array<Seen, Width>& line) {
-    for (int start = 0; start + 5 <= Width; ++start) {
-        if (start > Centre || start + 4 < Centre) continue;
-        bool all = true;
-        for (int i = start; i < start + 5; ++i)
-            all = all && line[i] == Own;
-        if (all) return true;
-    }
-    return false;
+// Whether the run of own stones through the centre wins: five or more, or exactly five. A run
+// of exactly five never reaches the ends of the eleven points, so the points past it are seen.
+bool FiveThroughCentre(const Line& line, int width, FiveRule rule) {
+    const int centre = width / 2;
+    int first = centre, last = centre;
+    while (first > 0 && line[first - 1] == Own)
+        --first;
+    while (last < width - 1 && line[last + 1] == Own)
+        ++last;
+    const int run = last - first + 1;
+    return rule == FiveRule::Exact ? run == 5 : run >= 5;
 }
 
 // One more stone anywhere turns a pattern into the next-stronger one; this is its inverse.
@@ -37,31 +40,29 @@ Pattern OneWeaker(Pattern p) {
     }
 }
 
-int Index(const std::array<Seen, Width>& line) {
-    int index = 0;
-    for (const Seen s : line)
-        index = index * 3 + s;
-    return index;
-}
-
-// Memoised over the 3^9 lines: a pattern is the best its lines with one more stone reach,
+// Memoised over the 3^width lines: a pattern is the best its lines with one more stone reach,
 // one step weaker; fours and fives are counted directly.
 class Classifier {
   public:
-    Classifier() { memo_.fill(0xFF); }
+    explicit Classifier(FiveRule rule)
+        : rule_(rule),
+          width_(rule == FiveRule::Exact ? 11 : 9),
+          memo_(rule == FiveRule::Exact ? 177147 : 19683, 0xFF) {}
 
-    Pattern Classify(std::array<Seen, Width> line) {
+    int Width() const { return width_; }
+
+    Pattern Classify(Line line) {
         const int index = Index(line);
         if (memo_[index] != 0xFF) return static_cast<Pattern>(memo_[index]);
         Pattern result = PatNone;
-        if (FiveThroughCentre(line)) {
+        if (FiveThroughCentre(line, width_, rule_)) {
             result = PatFive;
         } else {
             int fivePoints = 0;
-            for (int i = 0; i < Width; ++i) {
+            for (int i = 0; i < width_; ++i) {
                 if (line[i] != Free) continue;
                 line[i] = Own;
-                fivePoints += FiveThroughCentre(line);
+                fivePoints += FiveThroughCentre(line, width_, rule_);
                 line[i] = Free;
             }
             if (fivePoints >= 2) {
@@ -69,7 +70,7 @@ class Classifier {
             } else if (fivePoints == 1) {
                 result = PatBlock4;
             } else {
-                for (int i = 0; i < Width; ++i) {
+                for (int i = 0; i < width_; ++i) {
                     if (line[i] != Free) continue;
                     line[i] = Own;
                     result = std::max(result, OneWeaker(Classify(line)));
@@ -82,7 +83,16 @@ class Classifier {
     }
 
   private:
-    std::array<std::uint8_t, 19683> memo_;
+    int Index(const Line& line) const {
+        int index = 0;
+        for (int i = 0; i < width_; ++i)
+            index = index * 3 + line[i];
+        return index;
+    }
+
+    FiveRule rule_;
+    int width_;
+    std::vector<std::uint8_t> memo_;
 };
 
 // Weights of the patterns at a point, and of the combinations that decide a game.
@@ -122,34 +132,51 @@ ShapeInfo ReadShape(PatternWord word) {
     return {shape, static_cast<std::int16_t>(std::min(score, 20000))};
 }
 
-std::unique_ptr<PatternTables> Build() {
-    auto tables = std::make_unique<PatternTables>();
-    Classifier classifier;
+std::unique_ptr<LineTables> BuildLines(FiveRule rule) {
+    Classifier classifier(rule);
+    const int reach = classifier.Width() / 2;
+    const int keyBits = 4 * reach;
+    auto tables = std::make_unique<LineTables>(keyBits);
     for (int colour = 1; colour <= 2; ++colour) {
-        for (int key = 0; key < (1 << 16); ++key) {
-            std::array<Seen, Width> line{};
-            line[Centre] = Own;
-            for (int offset = -4; offset <= 4; ++offset) {
+        for (LineKey key = 0; key < (LineKey{1} << keyBits); ++key) {
+            Line line{};
+            line[reach] = Own;
+            for (int offset = -reach; offset <= reach; ++offset) {
                 if (offset == 0) continue;
-                const int code = (key >> KeyShift(offset)) & 3;
-                line[Centre + offset] = code == 0 ? Free : code == colour ? Own : Blocked;
+                const LineKey code = (key >> KeyShift(offset)) & 3;
+                line[reach + offset] = code == 0 ? Free : code == LineKey(colour) ? Own : Blocked;
             }
             tables->line[colour - 1][key] = classifier.Classify(line);
         }
     }
-    for (int key = 0; key < (1 << 16); ++key)
+    for (std::size_t key = 0; key < tables->both.size(); ++key)
         tables->both[key] =
             static_cast<std::uint8_t>(tables->line[0][key] | (tables->line[1][key] << 4));
-    for (int word = 0; word < (1 << 16); ++word)
-        tables->shape[word] = ReadShape(static_cast<PatternWord>(word));
     return tables;
+}
+
+std::vector<ShapeInfo> BuildShapes() {
+    std::vector<ShapeInfo> shapes(1 << 16);
+    for (int word = 0; word < (1 << 16); ++word)
+        shapes[word] = ReadShape(static_cast<PatternWord>(word));
+    return shapes;
 }
 
 }  // namespace
 
-const PatternTables& Patterns() {
-    static const std::unique_ptr<PatternTables> tables = Build();
-    return *tables;
+const LineTables& Lines(FiveRule rule) {
+    // Each rule's tables are built on first use, once (static initialisation is thread-safe).
+    if (rule == FiveRule::Exact) {
+        static const std::unique_ptr<LineTables> exact = BuildLines(FiveRule::Exact);
+        return *exact;
+    }
+    static const std::unique_ptr<LineTables> freestyle = BuildLines(FiveRule::Freestyle);
+    return *freestyle;
+}
+
+const std::vector<ShapeInfo>& Shapes() {
+    static const std::vector<ShapeInfo> shapes = BuildShapes();
+    return shapes;
 }
 
 }  // namespace wuziqi::search

@@ -1,11 +1,17 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace wuziqi::search {
 
+// Which lines win: five or more in a row (freestyle), or exactly five, where a longer line
+// neither wins nor counts as a four or a five.
+enum class FiveRule : std::uint8_t { Freestyle, Exact };
+
 // What one line through an empty point becomes for a colour that plays there, read from the
-// four points on each side. Ordered from weakest to strongest.
+// four points on each side (five under the exact rule, which must see what lies past a five).
+// Ordered from weakest to strongest.
 enum Pattern : std::uint8_t {
     PatNone,
     PatBlock1,
@@ -38,12 +44,16 @@ constexpr bool IsThreeOrFour(Shape shape) {
     return shape != ShapeNone;
 }
 
-// The eight neighbours of a point along one line, two bits each (0 empty, 1 black, 2 white,
-// 3 off the board or dead), nearest bits for the far side first: offsets -4..-1 in bits 0..7,
-// +1..+4 in bits 8..15.
-using LineKey = std::uint16_t;
+// The ten neighbours of a point along one line, two bits each (0 empty, 1 black, 2 white,
+// 3 off the board or dead): offsets -4..-1 in bits 0..7, +1..+4 in bits 8..15, and -5 and +5
+// in bits 16..19, so that the freestyle tables read the low 16 bits alone.
+using LineKey = std::uint32_t;
+inline constexpr LineKey FreestyleKeyMask = 0xFFFF;
+inline constexpr LineKey ExactKeyMask = 0xFFFFF;
 
 constexpr int KeyShift(int offset) {
+    if (offset == -5) return 16;
+    if (offset == 5) return 18;
     return 2 * (offset < 0 ? offset + 4 : offset + 3);
 }
 
@@ -55,14 +65,25 @@ struct ShapeInfo {
     std::int16_t score;  // how much the point is worth to the colour: ordering and evaluation
 };
 
-// Every line key read for both colours, and every pattern word read as a shape. Built once, on
-// first use (a few milliseconds), then shared read-only by every search.
-struct PatternTables {
-    Pattern line[2][1 << 16];    // [colour - 1][key]
-    std::uint8_t both[1 << 16];  // black's pattern in the low nibble, white's in the high one
-    ShapeInfo shape[1 << 16];    // [word]
+// Every line key of a rule read for both colours. Built once per rule, on first use (a few
+// milliseconds for freestyle, under a tenth of a second for the exact rule's million keys), then
+// shared read-only by every search.
+struct LineTables {
+    explicit LineTables(int keyBits)
+        : line{std::vector<Pattern>(std::size_t{1} << keyBits),
+               std::vector<Pattern>(std::size_t{1} << keyBits)},
+          both(std::size_t{1} << keyBits) {}
+    std::vector<Pattern> line[2];    // [colour - 1][key]
+    std::vector<std::uint8_t> both;  // black's pattern in the low nibble, white's in the high one
 };
 
-const PatternTables& Patterns();
+// The lines of the rule; keys are masked with the rule's mask before they are read.
+const LineTables& Lines(FiveRule rule);
+constexpr LineKey KeyMask(FiveRule rule) {
+    return rule == FiveRule::Exact ? ExactKeyMask : FreestyleKeyMask;
+}
+
+// Every pattern word read as a shape, the same under both rules.
+const std::vector<ShapeInfo>& Shapes();
 
 }  // namespace wuziqi::search

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "ComputerReply.h"
 #include "GameBoard.h"
 #include "LinePatterns.h"
 #include "MoveList.h"
@@ -48,6 +47,23 @@ std::vector<BoardPoint> Points(const std::vector<int>& line) {
     return points;
 }
 
+// Where a move goes when no search has one: the free point nearest the centre, the first in
+// column order among equals, as the standard level chooses it.
+std::optional<int> NearestFreeToCentre(const SearchBoard& board) {
+    const int cx = (board.Width() + 1) / 2, cy = (board.Height() + 1) / 2;
+    std::optional<int> nearest;
+    int nearestDistance = 0;
+    for (const int p : board.Points()) {
+        if (!board.IsEmpty(p)) continue;
+        const int dx = SearchBoard::X(p) - cx, dy = SearchBoard::Y(p) - cy;
+        if (!nearest || dx * dx + dy * dy < nearestDistance) {
+            nearest = p;
+            nearestDistance = dx * dx + dy * dy;
+        }
+    }
+    return nearest;
+}
+
 }  // namespace
 
 struct MasterPlayer::Impl {
@@ -57,13 +73,31 @@ struct MasterPlayer::Impl {
     std::size_t bytes;
 };
 
+MasterPosition PositionOf(const TGameBoard& game) {
+    MasterPosition position;
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y) {
+            const CellState cell = game.GetCell(x, y);
+            if (cell == Black || cell == White || cell == Border)
+                position.stones.push_back({{x, y}, cell});
+        }
+    return position;
+}
+
 MasterPlayer::MasterPlayer(std::size_t tableBytes) : impl_(std::make_unique<Impl>(tableBytes)) {
-    Patterns();
+    // The freestyle tables are built now; the exact rule's on its first reply.
+    Lines(FiveRule::Freestyle);
+    Shapes();
 }
 
 MasterPlayer::~MasterPlayer() = default;
 
 MasterAnswer MasterPlayer::Reply(const TGameBoard& game, std::uint8_t colour,
+                                 const SearchLimits& limits, std::stop_token stop) {
+    return Reply(PositionOf(game), colour, limits, std::move(stop));
+}
+
+MasterAnswer MasterPlayer::Reply(const MasterPosition& position, std::uint8_t colour,
                                  const SearchLimits& limits, std::stop_token stop) {
     using Clock = SearchControl::Clock;
     const Clock::time_point start =
@@ -86,15 +120,16 @@ MasterAnswer MasterPlayer::Reply(const TGameBoard& game, std::uint8_t colour,
     MasterAnswer answer;
     const int side = colour == Black ? 1 : 2;
     const int opponent = Other(side);
-    SearchBoard board;
-    for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= BoardSize; ++y) {
-            const CellState cell = game.GetCell(x, y);
-            const int index = SearchBoard::Index(x, y);
-            if (cell == Black) board.Make(index, 1);
-            if (cell == White) board.Make(index, 2);
-            if (cell == Border) board.PlaceDead(index);
-        }
+    SearchBoard board(position.width, position.height, position.rule);
+    for (const auto& [point, state] : position.stones) {
+        if (point.x < 1 || point.x > board.Width() || point.y < 1 || point.y > board.Height())
+            continue;
+        const int index = SearchBoard::Index(point.x, point.y);
+        if (!board.IsEmpty(index)) continue;
+        if (state == Black) board.Make(index, 1);
+        if (state == White) board.Make(index, 2);
+        if (state == Border) board.PlaceDead(index);
+    }
     auto finish = [&](int index) {
         answer.point = Point(index);
         answer.nodes = control.Nodes();
@@ -141,8 +176,8 @@ MasterAnswer MasterPlayer::Reply(const TGameBoard& game, std::uint8_t colour,
     }
     candidates.SortByKey();
     if (candidates.size == 0) {
-        const auto centre = NearestEmptyToCentre(game);
-        answer.point = centre;
+        const std::optional<int> centre = NearestFreeToCentre(board);
+        if (centre) return finish(*centre);
         answer.nodes = control.Nodes();
         return answer;
     }

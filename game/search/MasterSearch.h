@@ -8,7 +8,9 @@
 #include <stop_token>
 #include <vector>
 
+#include "CellState.h"
 #include "GameRecord.h"
+#include "LinePatterns.h"
 #include "Verdict.h"
 
 namespace wuziqi {
@@ -25,6 +27,23 @@ struct SearchLimits {
     std::uint64_t maxNodes = 0;         // 0: no node limit
     std::chrono::steady_clock::time_point start{};
 };
+
+// A position on any board the master plays: 1 to 20 points a side, five or more to win or
+// exactly five. Each stone is Black, White or Border (a dead stone that blocks both colours,
+// from a finished line of a continuous game).
+struct MasterPosition {
+    struct Stone {
+        BoardPoint point;
+        CellState state;
+    };
+    int width = BoardSize;
+    int height = BoardSize;
+    search::FiveRule rule = search::FiveRule::Freestyle;
+    std::vector<Stone> stones;
+};
+
+// The game's 15 x 15 freestyle board as such a position.
+MasterPosition PositionOf(const TGameBoard& board);
 
 // The master's reply: the point (nothing on a full board), a verdict that is always true
 // (IWin only for a proven forced win, whose line is given: the master's moves and the
@@ -50,6 +69,8 @@ class MasterPlayer {
     // The reply for the colour to move (2 black, 3 white as in CellState). A Border point on the
     // board is a dead stone that blocks both colours. A table size other than the one held
     // reallocates the table, within the time of this reply.
+    MasterAnswer Reply(const MasterPosition& position, std::uint8_t colour,
+                       const SearchLimits& limits, std::stop_token stop = {});
     MasterAnswer Reply(const TGameBoard& board, std::uint8_t colour, const SearchLimits& limits,
                        std::stop_token stop = {});
 

@@ -12,7 +12,7 @@ struct MoveList {
         int point;
         int key;
     };
-    std::array<Entry, 225> entries;
+    std::array<Entry, 400> entries;  // the points of the largest board, 20 x 20
     int size = 0;
 
     void Add(int point, int key) { entries[size++] = {point, key}; }

@@ -51,7 +51,7 @@ int PvSearch::Evaluate(int side) const {
 
 void PvSearch::QuietMoves(int side, MoveList& moves) const {
     const int opponent = Other(side);
-    for (const int p : SearchBoard::Points()) {
+    for (const int p : board_.Points()) {
         if (!board_.IsNear(p)) continue;
         const int attack = board_.ScoreAt(side, p);
         const int defence = board_.ScoreAt(opponent, p);
@@ -89,7 +89,7 @@ int PvSearch::Search(int side, int depth, int alpha, int beta, int ply) {
     const int opponentFives = board_.ShapeCount(opponent, ShapeFive);
     if (opponentFives >= 2) return -(Win - ply - 2);
     if (opponentFives == 0 && board_.ShapeCount(side, ShapeFlex4)) return Win - ply - 3;
-    if (ply >= MaxPly || board_.StoneCount() >= 225) return 0;
+    if (ply >= MaxPly || board_.IsFull()) return 0;
 
     const std::uint64_t key = PositionKey(board_, side);
     int ttMove = -1;

@@ -1,5 +1,7 @@
 #include "SearchBoard.h"
 
+#include <algorithm>
+
 namespace wuziqi::search {
 
 namespace {
@@ -25,43 +27,39 @@ const Zobrist& ZobristTable() {
     return table;
 }
 
-std::array<int, 225> MakePoints() {
-    std::array<int, 225> points{};
-    int n = 0;
-    for (int x = 1; x <= 15; ++x)
-        for (int y = 1; y <= 15; ++y)
-            points[n++] = SearchBoard::Index(x, y);
-    return points;
-}
-
 }  // namespace
 
 std::uint64_t ZobristKey(int colour, int index) {
     return ZobristTable().keys[colour - 1][index];
 }
 
-const std::array<int, 225>& SearchBoard::Points() {
-    static const std::array<int, 225> points = MakePoints();
-    return points;
-}
-
-SearchBoard::SearchBoard() : tables_(Patterns()) {
+SearchBoard::SearchBoard(int width, int height, FiveRule rule)
+    : width_(std::clamp(width, 1, MaxSide)), height_(std::clamp(height, 1, MaxSide)), rule_(rule) {
+    const LineTables& lines = Lines(rule);
+    line_[0] = lines.line[0].data();
+    line_[1] = lines.line[1].data();
+    both_ = lines.both.data();
+    keyMask_ = KeyMask(rule);
+    shapes_ = Shapes().data();
     ZobristTable();
+    for (int x = 1; x <= width_; ++x)
+        for (int y = 1; y <= height_; ++y)
+            points_.push_back(Index(x, y));
     stone_.fill(OffBoard);
-    for (const int p : Points())
+    for (const int p : points_)
         stone_[p] = 0;
     // The frame reads as blocked in every line that reaches it.
-    for (const int p : Points())
+    for (const int p : points_)
         for (int d = 0; d < 4; ++d)
-            for (int k = -4; k <= 4; ++k)
+            for (int k = -Frame; k <= Frame; ++k)
                 if (k != 0 && stone_[p + k * Step[d]] == OffBoard)
-                    key_[p][d] |= static_cast<LineKey>(OffBoard << KeyShift(k));
-    for (const int p : Points()) {
+                    key_[p][d] |= static_cast<LineKey>(OffBoard) << KeyShift(k);
+    for (const int p : points_) {
         ReadPoint(p);
         Enter(0, p);
         Enter(1, p);
     }
-    history_.reserve(225);
+    history_.reserve(points_.size());
 }
 
 void SearchBoard::Retire(int side, int index) {
@@ -78,7 +76,7 @@ void SearchBoard::Retire(int side, int index) {
 }
 
 void SearchBoard::Enter(int side, int index) {
-    const ShapeInfo info = tables_.shape[word_[side][index]];
+    const ShapeInfo info = shapes_[word_[side][index]];
     shape_[side][index] = info.shape;
     score_[side][index] = info.score;
     if (IsThreeOrFour(info.shape)) {
@@ -93,14 +91,14 @@ void SearchBoard::ReadPoint(int index) {
     for (int side = 0; side < 2; ++side) {
         PatternWord word = 0;
         for (int d = 0; d < 4; ++d)
-            word |= static_cast<PatternWord>(tables_.line[side][key_[index][d]] << (4 * d));
+            word |= static_cast<PatternWord>(line_[side][key_[index][d] & keyMask_] << (4 * d));
         word_[side][index] = word;
     }
 }
 
 void SearchBoard::Reshape(int side, int index, PatternWord word, int& totalChange) {
     word_[side][index] = word;
-    const ShapeInfo info = tables_.shape[word];
+    const ShapeInfo info = shapes_[word];
     totalChange += info.score - score_[side][index];
     score_[side][index] = info.score;
     const Shape old = shape_[side][index];
@@ -122,21 +120,22 @@ void SearchBoard::Reshape(int side, int index, PatternWord word, int& totalChang
     }
 }
 
+template <int Reach>
 void SearchBoard::SetKeys(int index, std::uint8_t code) {
-    // The sums are kept in registers while the 32 points change, and stored once.
+    // The sums are kept in registers while the points change, and stored once.
     int blackChange = 0, whiteChange = 0;
     for (int d = 0; d < 4; ++d) {
         const int step = Step[d];
         const int shift4 = 4 * d;
-        for (int k = -4; k <= 4; ++k) {
+        for (int k = -Reach; k <= Reach; ++k) {
             if (k == 0) continue;
             const int q = index + k * step;
             LineKey& key = key_[q][d];
             const int shift = KeyShift(-k);
-            key = static_cast<LineKey>((key & ~(3 << shift)) | (code << shift));
+            key = (key & ~(LineKey{3} << shift)) | (LineKey{code} << shift);
             if (stone_[q] != 0) continue;
             const PatternWord black = word_[0][q], white = word_[1][q];
-            const int both = tables_.both[key];
+            const int both = both_[key & keyMask_];
             const auto newBlack =
                 static_cast<PatternWord>((black & ~(0xF << shift4)) | ((both & 0xF) << shift4));
             const auto newWhite =
@@ -149,12 +148,20 @@ void SearchBoard::SetKeys(int index, std::uint8_t code) {
     total_[1] += whiteChange;
 }
 
+void SearchBoard::UpdateKeys(int index, std::uint8_t code) {
+    // Freestyle reads four points each way; the exact rule must also see the fifth.
+    if (rule_ == FiveRule::Exact)
+        SetKeys<5>(index, code);
+    else
+        SetKeys<4>(index, code);
+}
+
 void SearchBoard::Make(int index, int colour) {
     stone_[index] = static_cast<std::uint8_t>(colour);
     hash_ ^= ZobristKey(colour, index);
     Retire(0, index);
     Retire(1, index);
-    SetKeys(index, static_cast<std::uint8_t>(colour));
+    UpdateKeys(index, static_cast<std::uint8_t>(colour));
     for (int dy = -2; dy <= 2; ++dy)
         for (int dx = -2; dx <= 2; ++dx)
             ++near_[index + dx + dy * Stride];
@@ -167,7 +174,7 @@ void SearchBoard::Unmake() {
     const int colour = stone_[index];
     stone_[index] = 0;
     hash_ ^= ZobristKey(colour, index);
-    SetKeys(index, 0);
+    UpdateKeys(index, 0);
     ReadPoint(index);
     Enter(0, index);
     Enter(1, index);
@@ -181,7 +188,7 @@ void SearchBoard::PlaceDead(int index) {
     hash_ ^= ZobristKey(3, index);
     Retire(0, index);
     Retire(1, index);
-    SetKeys(index, OffBoard);
+    UpdateKeys(index, OffBoard);
 }
 
 int SearchBoard::FindShape(int colour, Shape shape) const {

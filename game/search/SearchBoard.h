@@ -12,23 +12,31 @@ namespace wuziqi::search {
 // of both colours, the evaluation sums and the hash, all kept current stone by stone. Make and
 // Unmake change only the points within four of the stone, so nothing is copied per node.
 //
-// Colours are 1 (black) and 2 (white); a point is an index into a 23 x 23 array whose frame of
-// four points lets the line updates run off the board without a test.
+// Colours are 1 (black) and 2 (white); a point is an index into a 30 x 30 array that holds
+// any board up to 20 x 20, whose frame of five points lets the line updates run off the board
+// without a test. Points past a smaller board's edge read as off the board.
 class SearchBoard {
   public:
-    static constexpr int Stride = 23;
-    static constexpr int Frame = 4;
+    static constexpr int MaxSide = 20;
+    static constexpr int MaxPoints = MaxSide * MaxSide;
+    static constexpr int Frame = 5;
+    static constexpr int Stride = MaxSide + 2 * Frame;
     static constexpr int Cells = Stride * Stride;
     static constexpr std::array<int, 4> Step = {1, Stride + 1, Stride, Stride - 1};
     static constexpr std::uint8_t OffBoard = 3;  // also a dead stone that blocks both colours
 
-    SearchBoard();
+    // A board of 1..MaxSide points a side, 15 x 15 freestyle unless told.
+    explicit SearchBoard(int width = 15, int height = 15, FiveRule rule = FiveRule::Freestyle);
 
     static constexpr int Index(int x, int y) { return (x - 1 + Frame) + (y - 1 + Frame) * Stride; }
     static constexpr int X(int index) { return index % Stride - Frame + 1; }
     static constexpr int Y(int index) { return index / Stride - Frame + 1; }
-    // The 225 board points in scan order.
-    static const std::array<int, 225>& Points();
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    FiveRule Rule() const { return rule_; }
+    // The board's points, column by column.
+    const std::vector<int>& Points() const { return points_; }
+    bool IsFull() const { return StoneCount() >= static_cast<int>(points_.size()); }
 
     std::uint8_t Stone(int index) const { return stone_[index]; }
     bool IsEmpty(int index) const { return stone_[index] == 0; }
@@ -67,14 +75,24 @@ class SearchBoard {
     int FivePointAfter(int index, int colour) const;
 
   private:
+    // The keys of the points within `Reach` of the stone, and what follows from them.
+    template <int Reach>
     void SetKeys(int index, std::uint8_t code);
+    void UpdateKeys(int index, std::uint8_t code);
     // A new pattern word for an empty point: its shape, score, count and threat list follow.
     void Reshape(int side, int index, PatternWord word, int& totalChange);
     void Retire(int side, int index);
     void Enter(int side, int index);
     void ReadPoint(int index);
 
-    const PatternTables& tables_;
+    int width_, height_;
+    FiveRule rule_;
+    std::vector<int> points_;
+    // The rule's line tables, read with the rule's key mask, and the shapes of pattern words.
+    const Pattern* line_[2];
+    const std::uint8_t* both_;
+    LineKey keyMask_;
+    const ShapeInfo* shapes_;
     std::array<std::uint8_t, Cells> stone_{};
     std::array<std::uint8_t, Cells> near_{};
     std::array<std::array<LineKey, 4>, Cells> key_{};
@@ -84,7 +102,7 @@ class SearchBoard {
     std::array<std::array<int, ShapeFive + 1>, 2> count_{};
     std::array<int, 2> total_{};
     // The points of each colour's threats, with each point's place in its list.
-    std::array<std::array<std::int16_t, 225>, 2> threats_{};
+    std::array<std::array<std::int16_t, MaxPoints>, 2> threats_{};
     std::array<std::array<std::int16_t, Cells>, 2> threatSlot_{};
     std::array<int, 2> threatCount_{};
     std::uint64_t hash_ = 0;

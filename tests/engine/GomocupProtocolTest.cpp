@@ -135,7 +135,10 @@ TEST(GomocupProtocol, BadInputGetsAnErrorAndTheEngineCarriesOn) {
         EXPECT_EQ(answer.rfind(prefix, 0), 0u) << "'" << line << "' gave '" << answer << "'";
     };
     answerStartsWith("TURN 7,7", "ERROR");  // no game started yet
-    answerStartsWith("START 20", "ERROR");
+    answerStartsWith("START 21", "ERROR");
+    answerStartsWith("START 14", "ERROR");
+    answerStartsWith("RECTSTART 20", "ERROR");
+    answerStartsWith("RECTSTART 20,21", "ERROR");
     answerStartsWith("START", "ERROR");
     answerStartsWith("START 99999999999999999999", "ERROR");
     answerStartsWith("START 15", "OK");
@@ -197,9 +200,9 @@ TEST(GomocupProtocol, ManagersExtensionsGetOneClearAnswer) {
     EXPECT_EQ(send({"RESTART"}), "OK");
     EXPECT_EQ(send({"BEGIN"}), "7,7");
 
-    // Exact five, renju and caro are refused, at BOARD once its block is read; the
-    // continuous-game bit alone is played.
-    for (const char* rule : {"1", "4", "8", "6"}) {
+    // Renju and caro are refused, at BOARD once its block is read; the continuous-game and
+    // exact-five bits are played.
+    for (const char* rule : {"4", "8", "6"}) {
         SCOPED_TRACE(rule);
         EXPECT_EQ(send({"RESTART"}), "OK");
         engine.Send(std::string("INFO rule ") + rule);
@@ -220,6 +223,46 @@ TEST(GomocupProtocol, ManagersExtensionsGetOneClearAnswer) {
                     "DONE"}),
               "4,5");
     EXPECT_TRUE(startsWith(send({"TURN 9,5"}), "ERROR"));
+    engine.Send("END");
+    EXPECT_EQ(engine.Wait(5000), 0);
+}
+
+// Boards up to 20 x 20 and the exact-five rule, which the master plays whatever the level.
+TEST(GomocupProtocol, LargeBoardsAndExactFiveArePlayedByTheMaster) {
+    EngineProcess engine;
+    ASSERT_TRUE(engine.Started());
+    auto send = [&](std::initializer_list<const char*> lines) {
+        for (const char* line : lines)
+            engine.Send(line);
+        return engine.ReadLine();
+    };
+    engine.Send("INFO timeout_turn 300");
+    ASSERT_EQ(send({"START 20"}), "OK");
+    EXPECT_NE(send({"ABOUT"}).find("level=\"master\""), std::string::npos);
+    EXPECT_EQ(send({"BEGIN"}), "9,9");
+    // A four along the far edge, closed at its near end: the five is the far corner.
+    EXPECT_EQ(send({"BOARD", "19,15,1", "19,16,1", "19,17,1", "19,18,1", "19,14,2", "3,3,2",
+                    "4,4,2", "DONE"}),
+              "19,19");
+
+    // A rectangle 20 wide and 16 high: row 16 is off the board, column 19 is not.
+    ASSERT_EQ(send({"RECTSTART 20,16"}), "OK");
+    EXPECT_EQ(send({"TURN 5,16"}).rfind("ERROR expected x,y with 0 <= x < 20 and 0 <= y < 16", 0),
+              0u);
+    EXPECT_EQ(send({"BOARD", "15,15,1", "16,15,1", "17,15,1", "18,15,1", "14,15,2", "3,3,2",
+                    "4,4,2", "DONE"}),
+              "19,15");
+
+    // Back on 15 x 15 with exactly five: own stones at 2..5 and 7 of row 7 make six at 6, so
+    // the five is at 1; the standard level plays again once the rule is freestyle.
+    ASSERT_EQ(send({"START 15"}), "OK");
+    engine.Send("INFO rule 1");
+    EXPECT_NE(send({"ABOUT"}).find("level=\"master\""), std::string::npos);
+    EXPECT_EQ(send({"BOARD", "2,7,1", "3,7,1", "4,7,1", "5,7,1", "7,7,1", "10,11,2", "11,11,2",
+                    "12,12,2", "DONE"}),
+              "1,7");
+    engine.Send("INFO rule 0");
+    EXPECT_EQ(send({"ABOUT"}).find("level="), std::string::npos);
     engine.Send("END");
     EXPECT_EQ(engine.Wait(5000), 0);
 }

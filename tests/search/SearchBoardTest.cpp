@@ -65,11 +65,11 @@ TEST(LinePatterns, CombinationsDecideTheShape) {
 struct Snapshot {
     std::vector<int> values;
     explicit Snapshot(const SearchBoard& board) {
-        for (const int p : SearchBoard::Points()) {
+        for (const int p : board.Points()) {
             values.push_back(board.Stone(p));
             values.push_back(board.IsNear(p));
             for (int d = 0; d < 4; ++d)
-                values.push_back(board.KeyAt(p, d));
+                values.push_back(static_cast<int>(board.KeyAt(p, d) & KeyMask(board.Rule())));
             if (!board.IsEmpty(p)) continue;
             for (int c = 1; c <= 2; ++c) {
                 values.push_back(board.ShapeAt(c, p));
@@ -88,28 +88,36 @@ struct Snapshot {
     }
 };
 
-TEST(SearchBoard, UnmakeRestoresEveryTableAfterRandomSequences) {
+struct Geometry {
+    int width, height;
+    FiveRule rule;
+};
+
+class SearchBoardOfEverySize : public ::testing::TestWithParam<Geometry> {};
+
+TEST_P(SearchBoardOfEverySize, UnmakeRestoresEveryTableAfterRandomSequences) {
+    const auto [width, height, rule] = GetParam();
     std::mt19937 random(20261208);
-    const SearchBoard fresh;
+    const SearchBoard fresh(width, height, rule);
     const Snapshot empty(fresh);
     for (int round = 0; round < 20; ++round) {
-        SearchBoard board;
+        SearchBoard board(width, height, rule);
         std::vector<int> placed;
-        // Stones in a corner region too, so that the frame is crossed.
-        std::uniform_int_distribution<int> coordinate(1, 15);
+        // Stones along every edge too, so that the frame is crossed.
+        std::uniform_int_distribution<int> column(1, width), row(1, height);
         for (int step = 0; step < 120; ++step) {
             if (!placed.empty() && random() % 3 == 0) {
                 board.Unmake();
                 placed.pop_back();
                 continue;
             }
-            const int p = At(coordinate(random), coordinate(random));
+            const int p = At(column(random), row(random));
             if (!board.IsEmpty(p)) continue;
             board.Make(p, static_cast<int>(placed.size() % 2) + 1);
             placed.push_back(p);
         }
         // The same stones placed afresh give the same tables.
-        SearchBoard rebuilt;
+        SearchBoard rebuilt(width, height, rule);
         for (std::size_t i = 0; i < placed.size(); ++i)
             rebuilt.Make(placed[i], board.Stone(placed[i]));
         EXPECT_EQ(Snapshot(board).values, Snapshot(rebuilt).values) << "round " << round;
@@ -120,6 +128,11 @@ TEST(SearchBoard, UnmakeRestoresEveryTableAfterRandomSequences) {
         EXPECT_EQ(Snapshot(board).values, empty.values) << "round " << round;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Boards, SearchBoardOfEverySize,
+                         ::testing::Values(Geometry{15, 15, FiveRule::Freestyle},
+                                           Geometry{20, 20, FiveRule::Exact},
+                                           Geometry{18, 15, FiveRule::Freestyle}));
 
 }  // namespace
 }  // namespace wuziqi::search
