@@ -16,4 +16,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# Windows gives a program's main thread 1 MB of stack; the searches keep their move lists on
+# the stack, so the engines ask for the 8 MB that Linux gives.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--stack,8388608")
