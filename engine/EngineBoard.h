@@ -23,7 +23,6 @@ class EngineBoard {
     int Width() const { return width_; }
     int Height() const { return height_; }
     bool IsGameSize() const { return width_ == BoardSize && height_ == BoardSize; }
-    bool Contains(int x, int y) const { return x >= 1 && x <= width_ && y >= 1 && y <= height_; }
     CellState Get(int x, int y) const { return cells_[Slot(x, y)]; }
     bool IsEmpty() const;
 

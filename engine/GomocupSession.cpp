@@ -65,11 +65,11 @@ GomocupSession::GomocupSession(PlayLevel level) : level_(level) {
 }
 
 PlayLevel GomocupSession::PlayedLevel() const {
-    if (board_.IsGameSize() && FiveRule() == search::FiveRule::Freestyle) return level_;
+    if (board_.IsGameSize() && PlayedRule() == search::FiveRule::Freestyle) return level_;
     return PlayLevel::Master;
 }
 
-search::FiveRule GomocupSession::FiveRule() const {
+search::FiveRule GomocupSession::PlayedRule() const {
     return rule_ & ExactFive ? search::FiveRule::Exact : search::FiveRule::Freestyle;
 }
 
@@ -286,7 +286,7 @@ std::string GomocupSession::Reply(int lastX, int lastY) {
     const PlayLevel level = PlayedLevel();
     if (level == PlayLevel::Master) {
         if (!master_) master_ = std::make_unique<MasterPlayer>(MasterLimits().tableBytes);
-        point = master_->Reply(board_.Position(FiveRule()), Own, MasterLimits()).point;
+        point = master_->Reply(board_.Position(PlayedRule()), Own, MasterLimits()).point;
     } else if (level == PlayLevel::Beginner) {
         point = BeginnerReply(board_.Game(), Own, {lastX, lastY}, BeginnerSeed).point;
     } else {

@@ -46,7 +46,7 @@ class GomocupSession {
     std::string PointRefusal() const;
     // Why the rule the manager asked for cannot be played; empty for freestyle and exact five.
     std::string RuleRefusal() const;
-    search::FiveRule FiveRule() const;
+    search::FiveRule PlayedRule() const;
 
     EngineBoard board_;
     PlayLevel level_;
