@@ -9,7 +9,7 @@ namespace wuziqi::search {
 namespace {
 
 // The quiet moves searched at an inner node: the best by attack and defence.
-constexpr int QuietWidth = 20;
+constexpr int QuietWidth = 12;
 // The search by fours at each leaf: a few fours deep, a few hundred nodes at most.
 constexpr int LeafVcfMoves = 6;
 constexpr std::uint64_t LeafVcfNodes = 200;
