@@ -8,13 +8,19 @@ namespace wuziqi::search {
 
 namespace {
 
-constexpr int MaxPly = 100;
 // The quiet moves searched at an inner node: the best by attack and defence.
-constexpr int QuietWidth = 20;
+constexpr int QuietWidth = 12;
 // The search by fours at each leaf: a few fours deep, a few hundred nodes at most.
 constexpr int LeafVcfMoves = 6;
 constexpr std::uint64_t LeafVcfNodes = 200;
 constexpr std::uint64_t WhiteToMove = 0x9D39247E33776D41ULL;
+
+// Quiet moves after the first few, where neither side makes a threat, are searched a ply
+// shallower first, and again at full depth only when they beat the best so far.
+constexpr int ReduceFromMove = 4;
+constexpr int ReduceFromDepth = 3;
+// How many open threes past the depth are answered before the static view is trusted.
+constexpr int LeafBlocks = 1;
 
 int Other(int colour) {
     return 3 - colour;
@@ -63,11 +69,13 @@ void PvSearch::DefenceMoves(int side, MoveList& moves) const {
     AddDefences(board_, Other(side), moves);
 }
 
-void PvSearch::Order(int side, MoveList& moves, int ttMove) const {
+void PvSearch::Order(int side, MoveList& moves, int ttMove, int ply) const {
     for (int i = 0; i < moves.size; ++i) {
         auto& entry = moves.entries[i];
         if (entry.point == ttMove)
             entry.key = 1 << 30;
+        else if (entry.point == killers_[ply][0] || entry.point == killers_[ply][1])
+            entry.key = (1 << 29) - (entry.point == killers_[ply][1]);
         else
             entry.key = entry.key * 16 + static_cast<int>(std::min<std::uint32_t>(
                                              history_[side - 1][entry.point], 15));
@@ -75,11 +83,31 @@ void PvSearch::Order(int side, MoveList& moves, int ttMove) const {
     moves.SortByKey();
 }
 
-int PvSearch::Leaf(int side) {
+int PvSearch::Leaf(int side, int alpha, int beta, int ply) {
     // A win by fours the static view cannot see; the opponent has no four here.
     threats_.SetBudget(LeafVcfNodes);
     if (threats_.FindVcf(side, LeafVcfMoves)) return WinBound + 100;
-    return Evaluate(side);
+    const int opponent = Other(side);
+    if (leafBlocks_ >= LeafBlocks || !board_.ShapeCount(opponent, ShapeFlex4))
+        return Evaluate(side);
+    // An open three of the opponent's is worth what is left of it after the best answer: the
+    // static view alone would count it as a four to come and reward making one at the horizon.
+    MoveList moves;
+    DefenceMoves(side, moves);
+    moves.SortByKey();
+    ++leafBlocks_;
+    int best = -Win;
+    for (const auto& [move, key] : moves) {
+        board_.Make(move, side);
+        const int score = -Search(opponent, 0, -beta, -alpha, ply + 1);
+        board_.Unmake();
+        if (control_.Stopped()) break;
+        best = std::max(best, score);
+        alpha = std::max(alpha, score);
+        if (alpha >= beta) break;
+    }
+    --leafBlocks_;
+    return best;
 }
 
 int PvSearch::Search(int side, int depth, int alpha, int beta, int ply) {
@@ -108,12 +136,12 @@ int PvSearch::Search(int side, int depth, int alpha, int beta, int ply) {
     if (opponentFives == 1) {
         moves.Add(board_.FindShape(opponent, ShapeFive), 0);
     } else {
-        if (depth <= 0) return Leaf(side);
+        if (depth <= 0) return Leaf(side, alpha, beta, ply);
         if (board_.ShapeCount(opponent, ShapeFlex4))
             DefenceMoves(side, moves);
         else
             QuietMoves(side, moves);
-        Order(side, moves, ttMove);
+        Order(side, moves, ttMove, ply);
         if (moves.size > QuietWidth && !board_.ShapeCount(opponent, ShapeFlex4))
             moves.size = QuietWidth;
     }
@@ -121,17 +149,25 @@ int PvSearch::Search(int side, int depth, int alpha, int beta, int ply) {
     // A forced block costs no depth.
     const int childDepth = moves.size == 1 ? depth : depth - 1;
 
+    const bool quietNode =
+        moves.size > 1 && opponentFives == 0 && !board_.ShapeCount(opponent, ShapeFlex4);
     const int alphaIn = alpha;
     int best = -Win;
     int bestMove = -1;
     for (int i = 0; i < moves.size; ++i) {
         const int move = moves.entries[i].point;
+        const bool reducible = quietNode && i >= ReduceFromMove && depth >= ReduceFromDepth &&
+                               board_.ShapeAt(side, move) == ShapeNone &&
+                               board_.ShapeAt(opponent, move) == ShapeNone;
         board_.Make(move, side);
         int score;
         if (i == 0) {
             score = -Search(opponent, childDepth, -beta, -alpha, ply + 1);
         } else {
-            score = -Search(opponent, childDepth, -alpha - 1, -alpha, ply + 1);
+            const int reduced = reducible ? childDepth - 1 : childDepth;
+            score = -Search(opponent, reduced, -alpha - 1, -alpha, ply + 1);
+            if (reduced < childDepth && score > alpha)
+                score = -Search(opponent, childDepth, -alpha - 1, -alpha, ply + 1);
             if (score > alpha && score < beta)
                 score = -Search(opponent, childDepth, -beta, -alpha, ply + 1);
         }
@@ -144,6 +180,10 @@ int PvSearch::Search(int side, int depth, int alpha, int beta, int ply) {
                 alpha = score;
                 if (alpha >= beta) {
                     history_[side - 1][move] += static_cast<std::uint32_t>(depth * depth);
+                    if (killers_[ply][0] != move) {
+                        killers_[ply][1] = killers_[ply][0];
+                        killers_[ply][0] = move;
+                    }
                     break;
                 }
             }

@@ -20,7 +20,9 @@ inline constexpr int EvalLimit = 20000;
 
 // Principal-variation alpha-beta over the search board: threat-limited move generation (only
 // the block against a four; against an open three the blocks and the side's own fours), the
-// transposition table, a short search by fours at the leaves, and the incremental evaluation.
+// transposition table, killer and history ordering, reductions for late quiet moves, a short
+// search by fours and the answers to an open three at the leaves, and the incremental
+// evaluation.
 class PvSearch {
   public:
     PvSearch(SearchBoard& board, TranspositionTable& table, SearchControl& control);
@@ -41,16 +43,21 @@ class PvSearch {
     void DefenceMoves(int side, MoveList& moves) const;
 
   private:
+    static constexpr int MaxPly = 100;
+
     int Search(int side, int depth, int alpha, int beta, int ply);
-    int Leaf(int side);
-    void Order(int side, MoveList& moves, int ttMove) const;
+    int Leaf(int side, int alpha, int beta, int ply);
+    void Order(int side, MoveList& moves, int ttMove, int ply) const;
 
     SearchBoard& board_;
     TranspositionTable& table_;
     SearchControl& control_;
     ThreatSearch threats_;
     bool rootHasResult_ = false;
+    int leafBlocks_ = 0;  // open threes answered past the depth on the current line
     std::array<std::array<std::uint32_t, SearchBoard::Cells>, 2> history_{};
+    // The last two moves that cut off at each ply: likely to cut off at its siblings too.
+    std::array<std::array<int, 2>, MaxPly + 1> killers_{};
 };
 
 // Mate scores are stored relative to the node, not the root.
