@@ -174,16 +174,19 @@ TEST(GomocupProtocol, BadInputGetsAnErrorAndTheEngineCarriesOn) {
     EXPECT_EQ(engine.Wait(), 0);
 }
 
+// The lines sent one after another, and the one answer they get.
+std::string SendAll(EngineProcess& engine, std::initializer_list<const char*> lines) {
+    for (const char* line : lines)
+        engine.Send(line);
+    return engine.ReadLine();
+}
+
 // What other managers send: blocks the engine does not play, BEGIN out of place, rules
 // other than freestyle, and the dead stones of a continuous game.
 TEST(GomocupProtocol, ManagersExtensionsGetOneClearAnswer) {
     EngineProcess engine;
     ASSERT_TRUE(engine.Started());
-    auto send = [&](std::initializer_list<const char*> lines) {
-        for (const char* line : lines)
-            engine.Send(line);
-        return engine.ReadLine();
-    };
+    auto send = [&](std::initializer_list<const char*> lines) { return SendAll(engine, lines); };
     auto startsWith = [](const std::string& text, const std::string& prefix) {
         return text.rfind(prefix, 0) == 0;
     };
@@ -231,11 +234,7 @@ TEST(GomocupProtocol, ManagersExtensionsGetOneClearAnswer) {
 TEST(GomocupProtocol, LargeBoardsAndExactFiveArePlayedByTheMaster) {
     EngineProcess engine;
     ASSERT_TRUE(engine.Started());
-    auto send = [&](std::initializer_list<const char*> lines) {
-        for (const char* line : lines)
-            engine.Send(line);
-        return engine.ReadLine();
-    };
+    auto send = [&](std::initializer_list<const char*> lines) { return SendAll(engine, lines); };
     engine.Send("INFO timeout_turn 300");
     ASSERT_EQ(send({"START 20"}), "OK");
     EXPECT_NE(send({"ABOUT"}).find("level=\"master\""), std::string::npos);
