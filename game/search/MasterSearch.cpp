@@ -251,10 +251,11 @@ MasterAnswer MasterPlayer::Reply(const MasterPosition& position, std::uint8_t co
     std::chrono::microseconds last{0}, before{0};
     for (int depth = 2; depth <= limits.maxDepth; ++depth) {
         const Clock::time_point begun = Clock::now();
-        search.SearchRoot(side, depth, moves);
+        const int score = search.SearchRoot(side, depth, moves);
         if (search.RootHasResult()) bestMove = moves.front();
         if (control.Stopped()) break;
         answer.depth = depth;
+        answer.score = score;
         const Clock::time_point now = Clock::now();
         before = last;
         last = std::chrono::duration_cast<std::chrono::microseconds>(now - begun);

@@ -48,12 +48,13 @@ MasterPosition PositionOf(const TGameBoard& board);
 // The master's reply: the point (nothing on a full board), a verdict that is always true
 // (IWin only for a proven forced win, whose line is given: the master's moves and the
 // defender's answers in turn, ending in the five; YouWin only when every move loses to a
-// proven forced win), the depth the main search finished and the nodes it visited.
+// proven forced win), the depth the main search finished, its score and the nodes visited.
 struct MasterAnswer {
     std::optional<BoardPoint> point;
     Verdict verdict = Verdict::None;
     std::vector<BoardPoint> line;
     int depth = 0;
+    int score = 0;  // the deepest finished search's score for the side to move; 0 when none
     std::uint64_t nodes = 0;
 };
 

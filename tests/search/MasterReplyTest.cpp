@@ -145,6 +145,16 @@ TEST(MasterReply, AKeptPlayerAnswersMoveAfterMoveAndTheDepthGrowsWithNodes) {
     EXPECT_LT(few.nodes, 2000u + 256);  // the limit is read every 256 nodes
 }
 
+TEST(MasterReply, TheScoreIsTheSideToMovesView) {
+    // Black's two stones side by side in the centre, White's one far off: Black is ahead, so
+    // the score is below zero for White to move and above it for Black to move.
+    TGameBoard board;
+    PlaceAll(board, {{8, 8, B}, {3, 3, W}, {8, 9, B}});
+    EXPECT_LT(MasterReply(board, White, Nodes(50000)).score, 0);
+    board.Place(13, 13, White);
+    EXPECT_GT(MasterReply(board, Black, Nodes(50000)).score, 0);
+}
+
 TEST(MasterReply, StaysOutOfADeepWinByThreesAsWhite) {
     // From a game the master lost: (10, 9) let Black win by threes in eight moves, a win that
     // takes some 150,000 nodes to find; (4, 11) and (5, 10), among others, stop it. The
