@@ -1,8 +1,12 @@
 // level_match: two levels of the computer play each other in-process from seeded openings,
 // each opening with both colours, and the score is given with its Elo difference:
 //   level_match [--a master] [--b standard] [--games 200] [--ms 1000] [--seed 1]
-//               [--stones 3] [--nodes N] [--quiet] [--moves]
-// --ms is the master's time per move, --nodes an optional node limit per master move.
+//               [--stones 3] [--nodes N] [--random-openings] [--print-openings] [--quiet]
+//               [--moves]
+// --ms is the master's time per move, --nodes an optional node limit per master move. The
+// openings are the balanced half of twice as many seeded random ones, or with
+// --random-openings all of the random ones; --print-openings prints them (as offsets from the
+// centre, one opening a line, the form tournament managers read) and plays nothing.
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -11,7 +15,6 @@
 #include <cstring>
 #include <memory>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -19,6 +22,7 @@
 #include "GameBoard.h"
 #include "LevelReply.h"
 #include "MasterSearch.h"
+#include "Openings.h"
 
 namespace {
 
@@ -33,32 +37,17 @@ struct Options {
     std::uint64_t seed = 1;
     int stones = 3;
     std::uint64_t nodes = 0;
+    bool randomOpenings = false;
+    bool printOpenings = false;
     bool quiet = false;
     bool moves = false;  // print every game's moves, with the verdicts that claim a forced win
 };
 
-struct Opening {
-    std::vector<BoardPoint> stones;  // Black first, alternating
-};
+using bench::Opening;
 
-// Stones within two points of the centre, no two on one point: small, balanced openings.
-std::vector<Opening> Openings(int count, int stones, std::uint64_t seed) {
-    std::mt19937_64 random(seed);
-    std::uniform_int_distribution<int> near(6, 10);
-    std::vector<Opening> openings;
-    while (static_cast<int>(openings.size()) < count) {
-        Opening opening;
-        while (static_cast<int>(opening.stones.size()) < stones) {
-            const BoardPoint p{near(random), near(random)};
-            bool taken = false;
-            for (const BoardPoint& q : opening.stones)
-                taken = taken || q == p;
-            if (!taken) opening.stones.push_back(p);
-        }
-        openings.push_back(opening);
-    }
-    return openings;
-}
+// The master's nodes for judging how even an opening is: about a third of a second.
+constexpr std::uint64_t BalanceNodes = 300000;
+constexpr int Centre = (BoardSize + 1) / 2;
 
 struct Player {
     PlayLevel level;
@@ -148,7 +137,8 @@ double Elo(double score) {
 int Usage() {
     std::fputs(
         "usage: level_match [--a LEVEL] [--b LEVEL] [--games N] [--ms MS] [--seed S]\n"
-        "                   [--stones K] [--nodes N] [--quiet] [--moves]\n"
+        "                   [--stones K] [--nodes N] [--random-openings] [--print-openings]\n"
+        "                   [--quiet] [--moves]\n"
         "       LEVEL is standard or master\n",
         stderr);
     return 2;
@@ -163,6 +153,10 @@ int main(int argc, char** argv) {
         const bool hasValue = i + 1 < argc;
         if (arg == "--quiet") {
             options.quiet = true;
+        } else if (arg == "--random-openings") {
+            options.randomOpenings = true;
+        } else if (arg == "--print-openings") {
+            options.printOpenings = true;
         } else if (arg == "--moves") {
             options.moves = true;
         } else if (!hasValue) {
@@ -187,8 +181,22 @@ int main(int argc, char** argv) {
     }
 
     Player a{options.a}, b{options.b};
+    const int pairs = (options.games + 1) / 2;
     const std::vector<Opening> openings =
-        Openings((options.games + 1) / 2, options.stones, options.seed);
+        options.randomOpenings
+            ? bench::RandomOpenings(pairs, options.stones, options.seed)
+            : bench::BalancedOpenings(pairs, options.stones, options.seed, BalanceNodes);
+    if (options.printOpenings) {
+        for (const Opening& opening : openings) {
+            const char* separator = "";
+            for (const BoardPoint& p : opening.stones) {
+                std::printf("%s%d,%d", separator, p.x - Centre, p.y - Centre);
+                separator = ", ";
+            }
+            std::printf("\n");
+        }
+        return 0;
+    }
     int wins = 0, losses = 0, draws = 0;
     MasterFigures figures;
     for (int game = 0; game < options.games; ++game) {
@@ -220,8 +228,9 @@ int main(int argc, char** argv) {
                              draws * std::pow(0.5 - score, 2)) /
                             n;
     const double margin = 1.96 * std::sqrt(variance / n);
-    std::printf("%s vs %s: %d games at %d ms a move, openings of %d stones, seed %llu\n",
-                Name(options.a), Name(options.b), n, options.ms, options.stones,
+    std::printf("%s vs %s: %d games at %d ms a move, %s openings of %d stones, seed %llu\n",
+                Name(options.a), Name(options.b), n, options.ms,
+                options.randomOpenings ? "random" : "balanced", options.stones,
                 static_cast<unsigned long long>(options.seed));
     std::printf("A wins %d, loses %d, draws %d: score %.1f %%\n", wins, losses, draws, 100 * score);
     std::printf("Elo difference %+.0f (95 %%: %+.0f to %+.0f)\n", Elo(score), Elo(score - margin),
