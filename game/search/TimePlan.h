@@ -21,7 +21,9 @@ inline TimePlan PlanTime(int turnMs, std::int64_t matchMsLeft) {
     // always kept back.
     if (matchMsLeft > 0) budget = std::min(budget, matchMsLeft / 20 - 20);
     budget = std::max<std::int64_t>(budget, 5);
-    return {std::chrono::milliseconds(budget), std::chrono::milliseconds(budget / 2)};
+    // An iteration begun late still searches the best move first, so three quarters of the
+    // budget may pass before the next one has to be expected to finish.
+    return {std::chrono::milliseconds(budget), std::chrono::milliseconds(budget * 3 / 4)};
 }
 
 // Whether iterative deepening may begin another iteration, `elapsed` into the reply, after
