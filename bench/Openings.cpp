@@ -41,8 +41,10 @@ std::vector<Opening> BalancedOpenings(int count, int stones, std::uint64_t seed,
         limits.turnMs = 600000;  // the node count decides, so that the set is the same anywhere
         limits.maxNodes = nodes;
         const MasterAnswer answer = master.Reply(board, colour, limits);
-        // A forced win either way is as uneven as an opening gets.
-        const int score = answer.verdict == Verdict::None ? std::abs(answer.score) : 1 << 30;
+        // A forced win either way is as uneven as an opening gets; a reply with no search behind
+        // it (one move left that does not lose) has no score to read and counts as uneven too.
+        const bool scored = answer.verdict == Verdict::None && answer.depth > 0;
+        const int score = scored ? std::abs(answer.score) : 1 << 30;
         imbalance.emplace_back(score, i);
     }
     // Ties keep the order drawn, so the set depends on the seed and the search alone.
