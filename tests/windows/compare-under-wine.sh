@@ -28,6 +28,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Make the prefix before any engine runs and wait until Wine has settled: left to the first
+# engine, the prefix's making ran beside the engine's session and once hung it past its timeout.
+if ! timeout 300 "$wine" wineboot --init </dev/null >/dev/null 2>&1 ||
+    ! timeout 120 "$wineserver" -w; then
+    echo "FAIL making the Wine prefix"
+    exit 1
+fi
+
 passed=0
 failed=0
 check() {
