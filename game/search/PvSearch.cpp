@@ -110,6 +110,24 @@ int PvSearch::Leaf(int side, int alpha, int beta, int ply) {
     return best;
 }
 
+bool PvSearch::VcfDefenceMoves(int side, MoveList& moves) {
+    const int opponent = Other(side);
+    std::vector<int>& line = vcfLine_;
+    line.clear();
+    threats_.SetBudget(LeafVcfNodes);
+    if (!threats_.FindVcf(opponent, LeafVcfMoves, &line)) return false;
+    // A stone on the line stops that win, a four of the side's own puts it off; other moves
+    // nearly always lose to it (one that turns a forced answer into a four is the exception),
+    // so the node's width goes to these.
+    for (const int p : line)
+        if (board_.IsEmpty(p) && !moves.Contains(p))
+            moves.Add(p, board_.ScoreAt(side, p) + board_.ScoreAt(opponent, p));
+    for (const std::int16_t* p = board_.ThreatBegin(side); p != board_.ThreatEnd(side); ++p)
+        if (IsFour(board_.ShapeAt(side, *p)) && !moves.Contains(*p))
+            moves.Add(*p, board_.ScoreAt(side, *p) + board_.ScoreAt(opponent, *p));
+    return true;
+}
+
 int PvSearch::Search(int side, int depth, int alpha, int beta, int ply) {
     const int opponent = Other(side);
     if (control_.Tick()) return 0;
@@ -137,12 +155,15 @@ int PvSearch::Search(int side, int depth, int alpha, int beta, int ply) {
         moves.Add(board_.FindShape(opponent, ShapeFive), 0);
     } else {
         if (depth <= 0) return Leaf(side, alpha, beta, ply);
-        if (board_.ShapeCount(opponent, ShapeFlex4))
+        bool narrowed = board_.ShapeCount(opponent, ShapeFlex4) != 0;
+        if (narrowed)
             DefenceMoves(side, moves);
+        else if (VcfDefenceMoves(side, moves))  // a win by fours waiting: only its stops
+            narrowed = true;
         else
             QuietMoves(side, moves);
         Order(side, moves, ttMove, ply);
-        if (moves.size > QuietWidth && !board_.ShapeCount(opponent, ShapeFlex4))
+        if (moves.size > QuietWidth && !narrowed)
             moves.size = QuietWidth;
     }
     if (moves.size == 0) return Evaluate(side);

@@ -19,7 +19,8 @@ inline constexpr int WinBound = Win - 500;
 inline constexpr int EvalLimit = 20000;
 
 // Principal-variation alpha-beta over the search board: threat-limited move generation (only
-// the block against a four; against an open three the blocks and the side's own fours), the
+// the block against a four; against an open three the blocks and the side's own fours; against
+// a win by fours the opponent would have if the side passed, the moves that could stop it), the
 // transposition table, killer and history ordering, reductions for late quiet moves, a short
 // search by fours and the answers to an open three at the leaves, and the incremental
 // evaluation.
@@ -41,6 +42,10 @@ class PvSearch {
     void QuietMoves(int side, MoveList& moves) const;
     // The side's moves against the opponent's open three: every block and the side's own fours.
     void DefenceMoves(int side, MoveList& moves) const;
+    // When the opponent would have a win by fours if the side passed (a short search finds it),
+    // the side's moves that could stop it: the points of that win's line and the side's own
+    // fours; false, and no moves, when none is found.
+    bool VcfDefenceMoves(int side, MoveList& moves);
 
   private:
     static constexpr int MaxPly = 100;
@@ -54,6 +59,7 @@ class PvSearch {
     SearchControl& control_;
     ThreatSearch threats_;
     bool rootHasResult_ = false;
+    std::vector<int> vcfLine_;  // reused: the line is read before the next search by fours
     int leafBlocks_ = 0;  // open threes answered past the depth on the current line
     std::array<std::array<std::uint32_t, SearchBoard::Cells>, 2> history_{};
     // The last two moves that cut off at each ply: likely to cut off at its siblings too.
