@@ -28,13 +28,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Make the prefix before any engine runs and wait until Wine has settled: left to the first
-# engine, the prefix's making ran beside the engine's session and once hung it past its timeout.
-if ! timeout 300 "$wine" wineboot --init </dev/null >/dev/null 2>&1 ||
-    ! timeout 120 "$wineserver" -w; then
+# Make the prefix before any engine runs and wait for Wine to settle: left to the first
+# engine, the prefix was made beside that engine's session, and the engine once timed out there.
+# The wait is only a courtesy; a prefix that cannot be made fails the check.
+if ! timeout 300 "$wine" wineboot --init </dev/null >/dev/null 2>&1; then
     echo "FAIL making the Wine prefix"
     exit 1
 fi
+timeout 120 "$wineserver" -w || echo "note: Wine had not settled after 120 s; going on"
 
 passed=0
 failed=0
