@@ -120,11 +120,8 @@ bool PvSearch::VcfDefenceMoves(int side, MoveList& moves) {
     // nearly always lose to it (one that turns a forced answer into a four is the exception),
     // so the node's width goes to these.
     for (const int p : line)
-        if (board_.IsEmpty(p) && !moves.Contains(p))
-            moves.Add(p, board_.ScoreAt(side, p) + board_.ScoreAt(opponent, p));
-    for (const std::int16_t* p = board_.ThreatBegin(side); p != board_.ThreatEnd(side); ++p)
-        if (IsFour(board_.ShapeAt(side, *p)) && !moves.Contains(*p))
-            moves.Add(*p, board_.ScoreAt(side, *p) + board_.ScoreAt(opponent, *p));
+        if (board_.IsEmpty(p)) AddDefence(board_, p, moves);
+    AddFours(board_, side, moves);
     return true;
 }
 
