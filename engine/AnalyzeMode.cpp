@@ -74,7 +74,8 @@ std::string MasterAnalysis(const TGameBoard& board, int colour, const AnalyzeOpt
     std::string out = "{\"x\":" + std::to_string(x) + ",\"y\":" + std::to_string(y) +
                       ",\"verdict\":" + JsonString(VerdictText(answer.verdict)) +
                       ",\"depth\":" + std::to_string(answer.depth) +
-                      ",\"nodes\":" + std::to_string(answer.nodes);
+                      ",\"nodes\":" + std::to_string(answer.nodes) +
+                      ",\"score\":" + std::to_string(answer.score);
     if (options.line) out += ",\"line\":" + PointList(answer.line);
     if (options.levels) out += Levels(board);
     return out + "}";

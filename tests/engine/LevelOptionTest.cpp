@@ -77,12 +77,12 @@ TEST(LevelOption, PbrainWuziqiMasterPlaysTheMasterWithoutOptions) {
     EXPECT_EQ(engine.Wait(), 0);
 }
 
-TEST(LevelOption, AnalyzeAtTheMasterLevelGivesDepthAndNodes) {
+TEST(LevelOption, AnalyzeAtTheMasterLevelGivesDepthNodesAndScore) {
     EngineProcess engine({"analyze", "--level", "master", "--ms", "100", "--line"});
     ASSERT_TRUE(engine.Started());
     engine.Send("2 1,1,2 1,2,2 1,3,2 1,4,2");
     EXPECT_EQ(engine.ReadLine(),
-              R"({"x":1,"y":5,"verdict":"我赢了! ","depth":0,"nodes":0,"line":[[1,5]]})");
+              R"({"x":1,"y":5,"verdict":"我赢了! ","depth":0,"nodes":0,"score":0,"line":[[1,5]]})");
     engine.Send("3 8,8,2 9,9,3 8,9,2");
     const std::string quiet = engine.ReadLine();
     EXPECT_NE(quiet.find(R"("verdict":" ","depth":)"), std::string::npos) << quiet;
